@@ -1,0 +1,31 @@
+#include "sim/Cruiser.h"
+
+#include <iostream>
+
+Cruiser::Cruiser(const std::string& name_, Point position_)
+    : Warship(name_, position_, 1000., 20., 10., 6, 3, 15.) {}
+
+Cruiser::~Cruiser() = default;
+
+void Cruiser::receive_hit(int hit_force, std::shared_ptr<Ship> attacker) {
+    Ship::receive_hit(hit_force, attacker);
+    if (!is_attacking())
+        attack(attacker);
+}
+
+void Cruiser::update() {
+    Warship::update();
+    if (!is_attacking())
+        return;
+    if (target_in_range()) {
+        fire_at_target();
+    } else {
+        std::cout << get_name_ref() << " target is out of range\n";
+        stop_attack();
+    }
+}
+
+void Cruiser::describe() const {
+    std::cout << "\nCruiser ";
+    Warship::describe();
+}

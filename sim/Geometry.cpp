@@ -1,0 +1,106 @@
+#include "sim/Geometry.h"
+
+#include <cmath>
+#include <ostream>
+
+const double pi = 2. * std::atan2(1., 0.);
+
+double to_radians(double degrees) {
+    return 2. * pi * (degrees / 360.);
+}
+
+double to_degrees(double radians) {
+    return 360. * radians / (2. * pi);
+}
+
+double to_other_degrees(double degrees) {
+    return std::fmod(450. - degrees, 360.);
+}
+
+Cartesian_vector::Cartesian_vector(const Point& p1, const Point& p2)
+    : delta_x(p2.x - p1.x), delta_y(p2.y - p1.y) {}
+
+Cartesian_vector::Cartesian_vector(const Polar_vector& pv)
+    : delta_x(pv.r * std::cos(pv.theta)), delta_y(pv.r * std::sin(pv.theta)) {}
+
+Polar_vector::Polar_vector(const Cartesian_vector& cv)
+    : r(std::sqrt(cv.delta_x * cv.delta_x + cv.delta_y * cv.delta_y)),
+      theta(std::atan2(cv.delta_y, cv.delta_x)) {
+    if (theta < 0.)
+        theta = 2. * pi + theta;
+}
+
+Polar_vector::Polar_vector(const Point& p1, const Point& p2)
+    : Polar_vector(Cartesian_vector(p1, p2)) {}
+
+double cartesian_distance(const Point& p1, const Point& p2) {
+    double dx = p2.x - p1.x;
+    double dy = p2.y - p1.y;
+    return std::sqrt(dx * dx + dy * dy);
+}
+
+bool operator==(const Point& p1, const Point& p2) {
+    return p1.x == p2.x && p1.y == p2.y;
+}
+bool operator!=(const Point& p1, const Point& p2) {
+    return !(p1 == p2);
+}
+
+Cartesian_vector operator-(const Point& p1, const Point& p2) {
+    return Cartesian_vector(p1.x - p2.x, p1.y - p2.y);
+}
+
+Point operator+(const Point& p, const Cartesian_vector& cv) {
+    return Point(p.x + cv.delta_x, p.y + cv.delta_y);
+}
+Point operator+(const Cartesian_vector& cv, const Point& p) {
+    return p + cv;
+}
+Point operator+(const Point& p, const Polar_vector& pv) {
+    return p + Cartesian_vector(pv);
+}
+Point operator+(const Polar_vector& pv, const Point& p) {
+    return p + pv;
+}
+
+Cartesian_vector operator+(const Cartesian_vector& cv1, const Cartesian_vector& cv2) {
+    return Cartesian_vector(cv1.delta_x + cv2.delta_x, cv1.delta_y + cv2.delta_y);
+}
+Cartesian_vector operator-(const Cartesian_vector& cv1, const Cartesian_vector& cv2) {
+    return Cartesian_vector(cv1.delta_x - cv2.delta_x, cv1.delta_y - cv2.delta_y);
+}
+Cartesian_vector operator*(const Cartesian_vector& cv, double s) {
+    return Cartesian_vector(cv.delta_x * s, cv.delta_y * s);
+}
+Cartesian_vector operator*(double s, const Cartesian_vector& cv) {
+    return cv * s;
+}
+Cartesian_vector operator/(const Cartesian_vector& cv, double s) {
+    return Cartesian_vector(cv.delta_x / s, cv.delta_y / s);
+}
+Cartesian_vector operator/(double s, const Cartesian_vector& cv) {
+    return cv / s;
+}
+
+Polar_vector operator*(const Polar_vector& pv, double s) {
+    return Polar_vector(pv.r * s, pv.theta);
+}
+Polar_vector operator*(double s, const Polar_vector& pv) {
+    return pv * s;
+}
+Polar_vector operator/(const Polar_vector& pv, double s) {
+    return Polar_vector(pv.r / s, pv.theta);
+}
+Polar_vector operator/(double s, const Polar_vector& pv) {
+    return pv / s;
+}
+
+std::ostream& operator<<(std::ostream& os, const Point& p) {
+    return os << '(' << p.x << ", " << p.y << ')';
+}
+std::ostream& operator<<(std::ostream& os, const Cartesian_vector& cv) {
+    return os << '<' << cv.delta_x << ", " << cv.delta_y << '>';
+}
+std::ostream& operator<<(std::ostream& os, const Polar_vector& pv) {
+    return os << "P<" << pv.r << ", " << pv.theta << '>';
+}
