@@ -1,11 +1,15 @@
 #ifndef FLOTILLA_TESTS_SIM_TEST_SUPPORT_H
 #define FLOTILLA_TESTS_SIM_TEST_SUPPORT_H
 
+#include "sim/Error.h"
 #include "sim/Model.h"
+#include "sim/Ship.h"
+#include "sim/Ship_factory.h"
 
 #include <gtest/gtest.h>
 
 #include <iostream>
+#include <memory>
 #include <sstream>
 #include <string>
 
@@ -30,6 +34,34 @@ private:
     std::ostringstream buffer;
     std::streambuf* previous;
 };
+
+// The message of the Error a command throws, or "no error".
+template <typename F> std::string error_from(F&& command) {
+    try {
+        command();
+    } catch (const Error& error) {
+        return error.msg;
+    }
+    return "no error";
+}
+
+inline std::string description(const Sim_object& object) {
+    Output_capture out;
+    object.describe();
+    return out.text();
+}
+
+inline bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// A ship of the given kind, made by the factory and added to the world.
+inline std::shared_ptr<Ship> launch(const std::string& type, const std::string& name,
+                                    Point position) {
+    auto ship = create_ship(name, type, position);
+    Model::get()->add_ship(ship);
+    return ship;
+}
 
 // Every simulation test starts and ends with an empty world, so that no test
 // depends on another's leftovers or on the order tests run in.
