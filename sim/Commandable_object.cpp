@@ -7,6 +7,12 @@ const char* const error_NotAShip_c = "Can't handle command; not a Ship!\n";
 const char* const error_NotAGroup_c = "Can't handle command; not a Group!\n";
 } // namespace
 
+namespace {
+std::uint64_t next_creation_serial = 0;
+}
+
+Commandable_object::Commandable_object() : creation_serial(next_creation_serial++) {}
+
 Commandable_object::~Commandable_object() = default;
 
 void Commandable_object::add_member(std::shared_ptr<Commandable_object>) {

@@ -4,6 +4,7 @@
 #include "sim/Geometry.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -15,7 +16,13 @@ class Ship;
 // default: ship commands with "not a Ship", group commands with "not a Group".
 class Commandable_object : public std::enable_shared_from_this<Commandable_object> {
 public:
+    Commandable_object();
     virtual ~Commandable_object() = 0;
+
+    // Counts up as objects are made. Groups keep their members in this order,
+    // so that what a group does and says is the same on every run rather
+    // than depending on where objects happen to lie in memory.
+    std::uint64_t get_creation_serial() const { return creation_serial; }
 
     virtual std::string get_name() const = 0;
 
@@ -45,6 +52,9 @@ public:
     virtual void attack(std::shared_ptr<Commandable_object> target);
     virtual void stop_attack();
     virtual void receive_hit(int hit_force, std::shared_ptr<Ship> attacker);
+
+private:
+    const std::uint64_t creation_serial;
 };
 
 #endif

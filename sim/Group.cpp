@@ -71,18 +71,18 @@ Group::~Group() = default;
 void Group::add_member(std::shared_ptr<Commandable_object> member) {
     if (member.get() == this)
         throw Error(error_AddSelf_c);
-    if (children.count(member))
+    if (children.count(member->get_creation_serial()))
         throw Error(error_AlreadyMember_c);
     auto group = std::dynamic_pointer_cast<Group>(member);
     if (group && group->is_member_present(shared_from_this()))
         throw Error(error_Cycle_c);
-    children.insert(member);
+    children.emplace(member->get_creation_serial(), member);
 }
 
 void Group::remove_member(std::shared_ptr<Commandable_object> member) {
     if (member.get() == this)
         throw Error(error_RemoveSelf_c);
-    auto it = children.find(member);
+    auto it = children.find(member->get_creation_serial());
     if (it == children.end())
         throw Error(error_NotAMember_c);
     children.erase(it);
@@ -91,7 +91,7 @@ void Group::remove_member(std::shared_ptr<Commandable_object> member) {
 bool Group::is_member_present(std::shared_ptr<Commandable_object> target) const {
     Member_is_present present(target);
     for (const auto& child : children) {
-        if (present(child))
+        if (present(child.second))
             return true;
     }
     return false;
@@ -101,7 +101,7 @@ std::shared_ptr<Ship> Group::get_closest_ship(Point p) const {
     Closer_with_Groups closer(p);
     std::shared_ptr<Ship> best;
     for (const auto& child : children) {
-        auto candidate = closer.representative(child);
+        auto candidate = closer.representative(child.second);
         if (closer(candidate, best))
             best = candidate;
     }
@@ -123,7 +123,7 @@ void Group::update() {
 void Group::describe() const {
     std::vector<std::shared_ptr<Commandable_object>> members;
     for (const auto& child : children) {
-        if (auto member = child.lock())
+        if (auto member = child.second.lock())
             members.push_back(member);
     }
     if (members.empty()) {

@@ -4,8 +4,9 @@
 #include "sim/Commandable_object.h"
 #include "sim/Error.h"
 
+#include <cstdint>
 #include <memory>
-#include <set>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -37,8 +38,8 @@ public:
     virtual void describe() const;
 
 protected:
-    using Member_set = std::set<std::weak_ptr<Commandable_object>,
-                                std::owner_less<std::weak_ptr<Commandable_object>>>;
+    // Members in the order they were made (their creation serial), held weakly.
+    using Member_set = std::map<std::uint64_t, std::weak_ptr<Commandable_object>>;
 
     // Applies a bound command to one member and gathers its failure, so that
     // one member's refusal stops no other member from being commanded.
@@ -70,23 +71,23 @@ protected:
     // every failure's text in the order they happened. Successes stand.
     template <typename F> void perform_on_all_children(const F& command) {
         Gather_Error_msgs_fn_caller<F> caller(command);
-        for (const auto& child : children)
-            caller(child);
+        for (const auto& member : children)
+            caller(member.second);
         if (caller.errors_caught())
             throw Error(caller.get_error_messages());
     }
 
-    void remove_child(std::weak_ptr<Commandable_object> child) { children.erase(child); }
+    void remove_child(std::uint64_t serial) { children.erase(serial); }
     // Collects first and removes afterwards, so the set is never changed while
     // it is being walked.
     template <typename Pred> void remove_children_if(Pred pred) {
-        std::vector<std::weak_ptr<Commandable_object>> gone;
-        for (const auto& child : children) {
-            if (pred(child))
-                gone.push_back(child);
+        std::vector<std::uint64_t> gone;
+        for (const auto& member : children) {
+            if (pred(member.second))
+                gone.push_back(member.first);
         }
-        for (const auto& child : gone)
-            remove_child(child);
+        for (std::uint64_t serial : gone)
+            remove_child(serial);
     }
 
 private:
