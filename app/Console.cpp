@@ -1,0 +1,206 @@
+#include "app/Console.h"
+
+#include "app/ConsoleWindow.h"
+#include "app/InputReading.h"
+#include "app/WorldCommands.h"
+#include "sim/Error.h"
+#include "sim/Group.h"
+#include "sim/Model.h"
+#include "sim/Ship_factory.h"
+
+#include <algorithm>
+#include <iostream>
+#include <sstream>
+
+namespace {
+const char* const error_Unrecognized_c = "Unrecognized command!\n";
+const char* const error_ExpectedInteger_c = "Expected an integer!\n";
+const char* const error_ExpectedName_c = "Expected a name!\n";
+const char* const error_NameReserved_c = "Name is reserved!\n";
+const char* const error_NameInUse_c = "Name is already in use!\n";
+const char* const error_InvalidTickCount_c = "Invalid tick count!\n";
+const char* const error_NeedsWindow_c = "Command needs the window!\n";
+
+const int max_tick_count_c = 1000000;
+
+const char* const world_command_words_c[] = {
+    "status",   "tick",      "create",      "island",       "group",      "go",   "pause",
+    "open_map", "close_map", "open_bridge", "close_bridge", "screenshot", "help", "quit"};
+
+const char* const help_text_c = "NAME course HEADING SPEED\n"
+                                "NAME position X Y SPEED\n"
+                                "NAME destination ISLAND SPEED\n"
+                                "NAME load_at ISLAND\n"
+                                "NAME unload_at ISLAND\n"
+                                "NAME dock_at ISLAND\n"
+                                "NAME attack SHIP\n"
+                                "NAME refuel\n"
+                                "NAME stop\n"
+                                "NAME stop_attack\n"
+                                "NAME add_member SHIP_OR_GROUP\n"
+                                "NAME remove_member SHIP_OR_GROUP\n"
+                                "status\n"
+                                "tick [COUNT]\n"
+                                "create NAME KIND X Y\n"
+                                "island NAME X Y FUEL RATE\n"
+                                "group NAME\n"
+                                "go\n"
+                                "pause\n"
+                                "open_map\n"
+                                "close_map\n"
+                                "open_bridge SHIP X Y\n"
+                                "close_bridge SHIP\n"
+                                "screenshot FILE\n"
+                                "help\n"
+                                "quit\n";
+
+int read_int(std::istream& in) {
+    int value = 0;
+    if (!(in >> value))
+        throw Error(error_ExpectedInteger_c);
+    return value;
+}
+
+void check_name_allowed(const std::string& name) {
+    if (Console::is_reserved_name(name))
+        throw Error(error_NameReserved_c);
+}
+
+void run_object_command(WorldCommands& commands, const std::string& name, std::istream& in) {
+    auto object = Model::get()->get_cmnd_obj_ptr(name);
+    const std::string command = read_word(in);
+    if (command == "course")
+        commands.command_ship_course(object, in);
+    else if (command == "position")
+        commands.command_ship_position(object, in);
+    else if (command == "destination")
+        commands.command_ship_destination(object, in);
+    else if (command == "load_at")
+        commands.command_ship_load_at(object, in);
+    else if (command == "unload_at")
+        commands.command_ship_unload_at(object, in);
+    else if (command == "dock_at")
+        commands.command_ship_dock_at(object, in);
+    else if (command == "attack")
+        commands.command_ship_attack(object, in);
+    else if (command == "refuel")
+        commands.command_ship_refuel(object);
+    else if (command == "stop")
+        commands.command_ship_stop(object);
+    else if (command == "stop_attack")
+        commands.command_ship_stop_attack(object);
+    else if (command == "add_member")
+        commands.command_group_add_member(object, in);
+    else if (command == "remove_member")
+        commands.command_group_remove_member(object, in);
+    else
+        throw Error(error_Unrecognized_c);
+}
+
+// A missing count means one tick; anything present must read as a count.
+int read_tick_count(std::istream& in) {
+    in >> std::ws;
+    if (in.eof())
+        return 1;
+    int count = 0;
+    if (!(in >> count) || count < 1 || count > max_tick_count_c)
+        throw Error(error_InvalidTickCount_c);
+    return count;
+}
+
+} // namespace
+
+bool Console::is_reserved_name(const std::string& name) {
+    return std::find(std::begin(world_command_words_c), std::end(world_command_words_c), name) !=
+           std::end(world_command_words_c);
+}
+
+bool Console::execute(const std::string& line) {
+    bool keep_going = true;
+    try {
+        keep_going = dispatch(line);
+    } catch (const Error& error) {
+        std::cout << error.msg;
+        if (report_error)
+            report_error(error);
+    }
+    std::cout.flush();
+    return keep_going;
+}
+
+bool Console::dispatch(const std::string& line) {
+    std::istringstream in(line);
+    std::string word;
+    if (!(in >> word))
+        return true;
+
+    if (Model::get()->is_cmnd_obj_present(word)) {
+        run_object_command(commands, word, in);
+        return true;
+    }
+
+    auto needs_window = [this]() {
+        if (!window)
+            throw Error(error_NeedsWindow_c);
+        return window;
+    };
+
+    if (word == "status") {
+        Model::get()->describe();
+    } else if (word == "tick") {
+        int count = read_tick_count(in);
+        for (int i = 0; i < count; ++i) {
+            Model::get()->update();
+            if (window)
+                window->redraw_views();
+        }
+    } else if (word == "create") {
+        std::string name = read_word(in);
+        std::string kind = read_word(in);
+        double x = read_double(in);
+        double y = read_double(in);
+        check_name_allowed(name);
+        commands.add_ship(name, kind, Point(x, y));
+    } else if (word == "island") {
+        std::string name = read_word(in);
+        double x = read_double(in);
+        double y = read_double(in);
+        double fuel = read_double(in);
+        double rate = read_double(in);
+        check_name_allowed(name);
+        commands.add_island(name, Point(x, y), fuel, rate);
+    } else if (word == "group") {
+        std::string name = read_word(in);
+        if (name.empty())
+            throw Error(error_ExpectedName_c);
+        check_name_allowed(name);
+        if (Model::get()->is_name_in_use(name))
+            throw Error(error_NameInUse_c);
+        Model::get()->add_group(create_group(name, "Ship_group"));
+    } else if (word == "go") {
+        needs_window()->go();
+    } else if (word == "pause") {
+        needs_window()->pause();
+    } else if (word == "open_map") {
+        needs_window()->open_map();
+    } else if (word == "close_map") {
+        needs_window()->close_map();
+    } else if (word == "open_bridge") {
+        ConsoleWindow* target = needs_window();
+        std::string name = read_word(in);
+        int x = read_int(in);
+        int y = read_int(in);
+        target->open_bridge(name, x, y);
+    } else if (word == "close_bridge") {
+        needs_window()->close_bridge(read_word(in));
+    } else if (word == "screenshot") {
+        needs_window()->screenshot(read_word(in));
+    } else if (word == "help") {
+        std::cout << help_text_c;
+    } else if (word == "quit") {
+        return false;
+    } else {
+        throw Error(error_Unrecognized_c);
+    }
+    return true;
+}

@@ -1,0 +1,38 @@
+#ifndef FLOTILLA_APP_CONSOLE_H
+#define FLOTILLA_APP_CONSOLE_H
+
+#include <functional>
+#include <string>
+
+class ConsoleWindow;
+class Error;
+class WorldCommands;
+
+// The text command language: one command per line, the first word naming a
+// ship or group or a world command. Each line is parsed on its own, so an
+// error drops only the rest of its line.
+class Console {
+public:
+    // Without a window the window commands refuse.
+    explicit Console(WorldCommands& commands_, ConsoleWindow* window_ = nullptr)
+        : commands(commands_), window(window_) {}
+
+    // Also told of every error, after it has been written to standard output.
+    void set_error_reporter(std::function<void(const Error&)> reporter) {
+        report_error = std::move(reporter);
+    }
+
+    // Runs one line and flushes standard output; false once the line was quit.
+    bool execute(const std::string& line);
+
+    static bool is_reserved_name(const std::string& name);
+
+private:
+    WorldCommands& commands;
+    ConsoleWindow* window;
+    std::function<void(const Error&)> report_error;
+
+    bool dispatch(const std::string& line);
+};
+
+#endif

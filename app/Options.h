@@ -1,0 +1,19 @@
+#ifndef FLOTILLA_APP_OPTIONS_H
+#define FLOTILLA_APP_OPTIONS_H
+
+#include <string>
+#include <vector>
+
+// The command line. Parsing never exits: the caller decides what a bad
+// command line costs.
+struct Options {
+    bool headless = false;
+    bool help = false;
+    std::string resources; // empty: look in the usual places
+    std::string error;     // set when the command line could not be understood
+
+    static Options parse(const std::vector<std::string>& arguments);
+    static const char* usage();
+};
+
+#endif

@@ -1,0 +1,36 @@
+#!/bin/sh
+# The command line: what each option does and what a bad one costs.
+#   command_line_test.sh FLOTILLA
+set -u
+flotilla=$1
+failures=0
+err=$(mktemp)
+trap 'rm -f "$err"' EXIT
+
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# An unknown option: exactly one line on standard error, nothing on standard
+# output, exit status 2.
+for bad in --bogus -x "--resources"; do
+    out=$("$flotilla" $bad 2>"$err" </dev/null)
+    status=$?
+    [ "$status" -eq 2 ] || fail "$bad: exit status $status, expected 2"
+    [ -z "$out" ] || fail "$bad: wrote to standard output: $out"
+    [ "$(wc -l <"$err")" -eq 1 ] || fail "$bad: expected one line on standard error, got: $(cat "$err")"
+done
+
+out=$("$flotilla" --help </dev/null)
+[ $? -eq 0 ] || fail "--help: non-zero exit"
+echo "$out" | grep -q -- "--headless" || fail "--help: usage does not mention --headless"
+
+# End of input ends a headless run normally, as quit does; --resources is
+# accepted before the window needs it.
+printf 'tick\n' | "$flotilla" --headless --resources /nonexistent >/dev/null
+[ $? -eq 0 ] || fail "headless run at end of input: non-zero exit"
+out=$(printf 'quit\ntick\n' | "$flotilla" --headless | grep -c ' now at ')
+[ "$out" -eq 0 ] || fail "lines after quit were run"
+
+[ "$failures" -eq 0 ]
