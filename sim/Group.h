@@ -5,8 +5,8 @@
 #include "sim/Error.h"
 
 #include <cstdint>
-#include <memory>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
