@@ -1,0 +1,23 @@
+#ifndef FLOTILLA_GUI_COMPATIBILITY_H
+#define FLOTILLA_GUI_COMPATIBILITY_H
+
+// Where the program finds its pictures and fonts on Linux, which has no
+// application bundles.
+
+#include <string>
+#include <vector>
+
+// The folder named on the command line, looked at before any other.
+void set_resources_folder(const std::string& folder);
+
+// The places looked at, in order: the folder set above, $FLOTILLA_RESOURCES,
+// "Resources" next to the executable, the installed data folder. A place
+// counts only if it holds GUIImages, images and GUIFonts.
+std::vector<std::string> resource_folder_candidates();
+
+// Makes the first qualifying place the working directory, so that pictures
+// and fonts open by relative paths. Throws GUI::Error naming every place tried
+// when none qualifies.
+void nav_to_resources();
+
+#endif

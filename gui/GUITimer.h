@@ -1,0 +1,44 @@
+#ifndef FLOTILLA_GUI_GUITIMER_H
+#define FLOTILLA_GUI_GUITIMER_H
+
+#include <cstdint>
+
+namespace GUI {
+
+// A millisecond stopwatch on SDL's tick count.
+class GUITimer {
+public:
+    // Does nothing while already running.
+    void start();
+    void stop() { started = false; }
+    // Restarts timing from now.
+    void reset();
+    std::uint32_t get_time() const;
+
+private:
+    std::uint32_t start_ticks = 0;
+    std::uint32_t paused_ticks = 0;
+    bool started = false;
+    bool paused = false;
+};
+
+// Holds a frame to its share of a second: started at the top of the frame, it
+// sleeps out the rest of the frame when destroyed.
+class FrameRateCapper {
+public:
+    explicit FrameRateCapper(int frame_rate_) : frame_rate(frame_rate_) {}
+    ~FrameRateCapper();
+    FrameRateCapper(const FrameRateCapper&) = delete;
+    FrameRateCapper& operator=(const FrameRateCapper&) = delete;
+
+    void cap_frame_rate();
+
+private:
+    GUITimer timer;
+    int frame_rate;
+    bool capping = false;
+};
+
+} // namespace GUI
+
+#endif

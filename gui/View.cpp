@@ -1,0 +1,211 @@
+#include "gui/View.h"
+
+#include "gui/Drawing.h"
+#include "gui/Error.h"
+#include "gui/GUIImage.h"
+
+#include <algorithm>
+#include <iostream>
+
+namespace GUI {
+
+namespace {
+
+SDL_Rect whole_rect(int width, int height) {
+    return SDL_Rect{0, 0, static_cast<Uint16>(width), static_cast<Uint16>(height)};
+}
+
+void copy_onto(SDL_Surface* source, SDL_Surface* destination, DispPoint position) {
+    display_image(source, destination, position, false, whole_rect(source->w, source->h));
+}
+
+} // namespace
+
+View::View(int width, int height)
+    : w(width), h(height), image(prepare_SDL_surface(width, height)), display(nullptr) {
+    try {
+        display = prepare_SDL_surface(width, height);
+    } catch (...) {
+        SDL_FreeSurface(image);
+        throw;
+    }
+}
+
+View::~View() {
+    for (View* subview : subviews)
+        delete subview;
+    SDL_FreeSurface(image);
+    SDL_FreeSurface(display);
+}
+
+std::list<View*>::iterator View::find_subview(const View* view) {
+    return std::find(subviews.begin(), subviews.end(), view);
+}
+
+void View::attach_subview(View* view, DispPoint position) {
+    if (view->parent)
+        throw Error("Candidate vew is already a subview of another view.");
+    if (view == this)
+        throw Error("Cannot attach a view to itself!");
+    view->rel_pos = position;
+    subviews.push_back(view);
+    view->parent = this;
+    mark_changed();
+}
+
+void View::detach(std::list<View*>::iterator position) {
+    (*position)->parent = nullptr;
+    subviews.erase(position);
+    mark_changed();
+}
+
+void View::remove_subview(View* view) {
+    auto position = find_subview(view);
+    if (position == subviews.end())
+        throw Error("view is not a subview of this!");
+    detach(position);
+}
+
+void View::remove_last_subview() {
+    if (subviews.empty())
+        throw Error("view has not subviews!");
+    detach(std::prev(subviews.end()));
+}
+
+void View::move_subview(View* view, DispPoint position) {
+    if (find_subview(view) == subviews.end())
+        throw Error("view is not a subview of this!");
+    if (view->rel_pos == position)
+        return;
+    view->rel_pos = position;
+    mark_changed();
+}
+
+bool View::is_subview(const View* view) const {
+    return std::find(subviews.begin(), subviews.end(), view) != subviews.end();
+}
+
+void View::draw_onto_self(const GUIImage& picture, DispPoint position) {
+    mark_changed();
+    copy_onto(picture, image, position);
+}
+
+void View::fill_with_color(SDL_Color color) {
+    draw_onto_self(GUIImage::create_filled(w, h, color), DispPoint(0, 0));
+}
+
+void View::render_image(SDL_Surface* surface, int width, int height, DispPoint position) {
+    display_image(surface, display, position, false, whole_rect(width, height));
+}
+
+void View::set_clear_color(SDL_Color color) {
+    clear_color = color;
+    has_clear_color = true;
+    SDL_SetColorKey(display, SDL_SRCCOLORKEY,
+                    SDL_MapRGB(display->format, color.r, color.g, color.b));
+}
+
+void View::mark_changed() {
+    for (View* view = this; view; view = view->parent)
+        view->changed = true;
+}
+
+void View::refresh() {
+    if (!changed)
+        return;
+    render_image(image, w, h, DispPoint(0, 0));
+    for (View* subview : subviews) {
+        subview->refresh();
+        render_image(subview->display, subview->w, subview->h, subview->rel_pos);
+    }
+    changed = false;
+}
+
+void View::resize(int width, int height) {
+    if (width == w && height == h) {
+        did_resize(width, height);
+        return;
+    }
+    SDL_Surface* fresh_image = prepare_SDL_surface(width, height);
+    SDL_Surface* fresh_display = nullptr;
+    try {
+        fresh_display = prepare_SDL_surface(width, height);
+    } catch (...) {
+        SDL_FreeSurface(fresh_image);
+        throw;
+    }
+    SDL_Surface* old_image = image;
+    SDL_Surface* old_display = display;
+    image = fresh_image;
+    display = fresh_display;
+    w = width;
+    h = height;
+    if (has_clear_color) {
+        const Uint32 key = SDL_MapRGB(display->format, clear_color.r, clear_color.g, clear_color.b);
+        SDL_SetColorKey(display, SDL_SRCCOLORKEY, key);
+        SDL_FillRect(image, nullptr, key);
+    }
+    copy_onto(old_image, image, DispPoint(0, 0));
+    SDL_FreeSurface(old_image);
+    SDL_FreeSurface(old_display);
+    mark_changed();
+    did_resize(width, height);
+}
+
+DispPoint View::get_abs_pos() const {
+    DispPoint position;
+    for (const View* view = this; view; view = view->parent)
+        position = position + view->rel_pos;
+    return position;
+}
+
+bool View::rel_point_is_on_me(DispPoint point) const {
+    return point.x >= 0 && point.x < w && point.y >= 0 && point.y < h;
+}
+
+bool View::abs_point_is_on_me(DispPoint point) const {
+    return rel_point_is_on_me(point - get_abs_pos());
+}
+
+View* View::get_view_from_point(DispPoint point) {
+    DispPoint own = adjust_to_rel(point);
+    if (!rel_point_is_on_me(own))
+        return nullptr;
+    View* result = this;
+    for (View* subview : subviews) {
+        if (View* hit = subview->get_view_from_point(own))
+            result = hit;
+    }
+    return result;
+}
+
+void View::mouse_down(DispPoint point) {
+    std::cout << "mouse down!: " << point.x << ", " << point.y << '\n';
+    if (!handle_mouse_down(point) && parent)
+        parent->mouse_down(adjust_to_parent(point));
+}
+
+void View::mouse_up(DispPoint point) {
+    std::cout << "mouse up!: " << point.x << ", " << point.y << '\n';
+    if (!handle_mouse_up(point) && parent)
+        parent->mouse_up(adjust_to_parent(point));
+}
+
+void View::mouse_motion(DispPoint point, DispPoint rel) {
+    if (!handle_mouse_motion(point, rel) && parent)
+        parent->mouse_motion(adjust_to_parent(point), rel);
+}
+
+void View::mouse_scroll_start(bool up) {
+    std::cout << "mouse scroll!: " << (up ? "up" : "down") << '\n';
+    if (!handle_mouse_scroll_start(up) && parent)
+        parent->mouse_scroll_start(up);
+}
+
+void View::mouse_scroll_stop(bool up) {
+    std::cout << "mouse scroll!: " << (up ? "up" : "down") << '\n';
+    if (!handle_mouse_scroll_stop(up) && parent)
+        parent->mouse_scroll_stop(up);
+}
+
+} // namespace GUI

@@ -1,0 +1,106 @@
+#ifndef FLOTILLA_GUI_VIEW_H
+#define FLOTILLA_GUI_VIEW_H
+
+#include "gui/Controller.h"
+#include "gui/DispPoint.h"
+
+#include <SDL.h>
+
+#include <list>
+
+class GUIImage;
+
+namespace GUI {
+
+// A rectangle of pixels placed inside its parent. It draws on `image`; its
+// subviews are composited over that onto `display`, which is what the parent
+// copies. Only views marked changed (and their ancestors) are recomposited.
+//
+// A view owns its subviews and destroys them; detaching one hands ownership
+// back to the caller.
+class View : public Controller {
+public:
+    View(int width, int height);
+    ~View() override;
+    View(const View&) = delete;
+    View& operator=(const View&) = delete;
+
+    bool handle_mouse_down(DispPoint) override { return false; }
+    bool handle_mouse_up(DispPoint) override { return false; }
+    bool handle_mouse_motion(DispPoint, DispPoint) override { return false; }
+    bool handle_key_down(SDL_keysym) override { return false; }
+    bool handle_key_up(SDL_keysym) override { return false; }
+    virtual void did_resize(int, int) {}
+    virtual bool handle_mouse_scroll(bool) { return false; }
+
+    void attach_subview(View* view, DispPoint position);
+    void remove_subview(View* view);
+    void remove_last_subview();
+    void move_subview(View* view, DispPoint position);
+    bool is_subview(const View* view) const;
+
+    // Both mark the view changed: they draw on its own picture.
+    void draw_onto_self(const GUIImage& picture, DispPoint position);
+    void fill_with_color(SDL_Color color);
+    void render_image(SDL_Surface* surface, int width, int height, DispPoint position);
+
+    // Pixels of exactly this colour let the parent show through.
+    void set_clear_color(SDL_Color color);
+    SDL_Color get_clear_color() const { return clear_color; }
+    bool has_alpha_color() const { return has_clear_color; }
+
+    // Marks this view and every ancestor: dirty flags go up, drawing goes down.
+    void mark_changed();
+    bool need_to_refresh() const { return changed; }
+    // Recomposites the changed branches below this view.
+    void refresh();
+    // Keeps the old drawing in the top-left corner.
+    void resize(int width, int height);
+
+    DispPoint get_rel_pos() const { return rel_pos; }
+    DispPoint get_abs_pos() const;
+    DispPoint abs_from_rel(DispPoint point) const { return point + get_abs_pos(); }
+    DispPoint adjust_to_rel(DispPoint point) const { return point - rel_pos; }
+    DispPoint adjust_to_parent(DispPoint point) const { return point + rel_pos; }
+    bool rel_point_is_on_me(DispPoint point) const;
+    bool abs_point_is_on_me(DispPoint point) const;
+
+    int get_w() const { return w; }
+    int get_h() const { return h; }
+    View* get_parent() const { return parent; }
+    SDL_Surface* get_image_ptr() const { return image; }
+    // What the parent composites: the view's picture with its subviews.
+    SDL_Surface* get_display_ptr() const { return display; }
+
+    // The deepest view under a point given in the parent's coordinates; the
+    // last attached wins among overlapping siblings. Null when off this view.
+    View* get_view_from_point(DispPoint point);
+
+    // Entry points for the event loop: offer the event to this view, then to
+    // each ancestor in turn until one handles it. Positions are in this view's
+    // coordinates.
+    void mouse_down(DispPoint point);
+    void mouse_up(DispPoint point);
+    void mouse_motion(DispPoint point, DispPoint rel);
+    void mouse_scroll_start(bool up);
+    void mouse_scroll_stop(bool up);
+
+private:
+    bool changed = false;
+    int w;
+    int h;
+    DispPoint rel_pos;
+    SDL_Surface* image;
+    SDL_Surface* display;
+    bool has_clear_color = false;
+    SDL_Color clear_color = {0, 0, 0, 0};
+    View* parent = nullptr;
+    std::list<View*> subviews;
+
+    std::list<View*>::iterator find_subview(const View* view);
+    void detach(std::list<View*>::iterator position);
+};
+
+} // namespace GUI
+
+#endif

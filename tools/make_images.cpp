@@ -1,0 +1,465 @@
+// Draws the pictures of the resource folder with code, so that the repository
+// carries no binary art and every picture can be restyled in one place.
+//
+//   flotilla_make_images OUTPUT_FOLDER
+//
+// writes GUIImages/*.bmp below OUTPUT_FOLDER as uncompressed 24-bit BMP files,
+// the oldest and plainest form that every BMP loader reads.
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Rgb {
+    std::uint8_t r = 0;
+    std::uint8_t g = 0;
+    std::uint8_t b = 0;
+};
+
+bool operator==(Rgb a, Rgb b) {
+    return a.r == b.r && a.g == b.g && a.b == b.b;
+}
+
+// The transparent colours the toolkit keys on. They must be reproduced exactly;
+// every shaded colour below stays well away from them.
+constexpr Rgb magenta_c{255, 0, 255};
+constexpr Rgb green_c{0, 255, 0};
+constexpr Rgb cyan_c{0, 255, 255};
+
+constexpr Rgb white_c{255, 255, 255};
+
+Rgb mix(Rgb a, Rgb b, double t) {
+    auto channel = [t](std::uint8_t x, std::uint8_t y) {
+        return static_cast<std::uint8_t>(std::lround(x + (y - x) * t));
+    };
+    return {channel(a.r, b.r), channel(a.g, b.g), channel(a.b, b.b)};
+}
+
+// Colour as a function of the pixel, so that shapes can be filled with
+// gradients as easily as with one colour.
+using Paint = std::function<Rgb(int x, int y)>;
+
+Paint solid(Rgb colour) {
+    return [colour](int, int) { return colour; };
+}
+
+Paint vertical_gradient(Rgb top, Rgb bottom, int y0, int y1) {
+    return [=](int, int y) {
+        double t = y1 > y0 ? double(y - y0) / (y1 - y0) : 0.0;
+        return mix(top, bottom, std::clamp(t, 0.0, 1.0));
+    };
+}
+
+// A picture being drawn. It starts out entirely in its transparent colour.
+// Shape edges are antialiased; where an edge pixel lies over the transparent
+// colour it is blended with the matte instead, the colour the picture is
+// expected to sit on, because a blend with the key colour itself would show
+// as a coloured fringe.
+class Canvas {
+public:
+    Canvas(int width, int height, Rgb key, Rgb matte)
+        : w(width), h(height), key_colour(key), matte_colour(matte),
+          pixels(static_cast<std::size_t>(width * height), key) {}
+
+    int width() const { return w; }
+    int height() const { return h; }
+
+    Rgb pixel(int x, int y) const { return pixels[index(x, y)]; }
+
+    // Pixels outside the picture are ignored, so shapes may hang over the edge.
+    void set_pixel(int x, int y, Rgb colour) {
+        if (inside(x, y))
+            pixels[index(x, y)] = colour;
+    }
+
+    void fill(Rgb colour) { std::fill(pixels.begin(), pixels.end(), colour); }
+
+    void rect(int x, int y, int width, int height, const Paint& paint) {
+        for (int row = y; row < y + height; ++row)
+            for (int col = x; col < x + width; ++col)
+                if (inside(col, row))
+                    set_pixel(col, row, paint(col, row));
+    }
+
+    void line(int x0, int y0, int x1, int y1, Rgb colour) {
+        int dx = std::abs(x1 - x0);
+        int dy = -std::abs(y1 - y0);
+        int step_x = x0 < x1 ? 1 : -1;
+        int step_y = y0 < y1 ? 1 : -1;
+        int error = dx + dy;
+        for (;;) {
+            set_pixel(x0, y0, colour);
+            if (x0 == x1 && y0 == y1)
+                break;
+            int doubled = 2 * error;
+            if (doubled >= dy) {
+                error += dy;
+                x0 += step_x;
+            }
+            if (doubled <= dx) {
+                error += dx;
+                y0 += step_y;
+            }
+        }
+    }
+
+    // A filled rectangle of the given pixel extent whose corners are quarter
+    // circles of the given radius.
+    void rounded_rect(int x, int y, int width, int height, double radius, const Paint& paint) {
+        double left = x;
+        double top = y;
+        double right = x + width;
+        double bottom = y + height;
+        double r = std::min({radius, width / 2.0, height / 2.0});
+        cover(x, y, x + width, y + height, paint, [=](double px, double py) {
+            if (px < left || px > right || py < top || py > bottom)
+                return false;
+            double cx = std::clamp(px, left + r, right - r);
+            double cy = std::clamp(py, top + r, bottom - r);
+            return (px - cx) * (px - cx) + (py - cy) * (py - cy) <= r * r;
+        });
+    }
+
+    // A filled ellipse centred on (cx, cy) in pixel-edge coordinates: the
+    // centre of a 15-pixel-wide picture is 7.5.
+    void ellipse(double cx, double cy, double rx, double ry, const Paint& paint) {
+        int x0 = static_cast<int>(std::floor(cx - rx));
+        int y0 = static_cast<int>(std::floor(cy - ry));
+        int x1 = static_cast<int>(std::ceil(cx + rx));
+        int y1 = static_cast<int>(std::ceil(cy + ry));
+        cover(x0, y0, x1, y1, paint, [=](double px, double py) {
+            double ex = (px - cx) / rx;
+            double ey = (py - cy) / ry;
+            return ex * ex + ey * ey <= 1.0;
+        });
+    }
+
+    void circle(double cx, double cy, double radius, const Paint& paint) {
+        ellipse(cx, cy, radius, radius, paint);
+    }
+
+    // Writes the picture bottom-up with rows padded to four bytes, the layout
+    // of an uncompressed 24-bit BMP with the classic 40-byte header.
+    bool write_bmp(const std::filesystem::path& path) const {
+        const std::uint32_t row_bytes = (static_cast<std::uint32_t>(w) * 3 + 3) & ~3u;
+        const std::uint32_t data_bytes = row_bytes * static_cast<std::uint32_t>(h);
+        const std::uint32_t header_bytes = 14 + 40;
+
+        std::vector<std::uint8_t> out;
+        out.reserve(header_bytes + data_bytes);
+        auto u16 = [&out](std::uint32_t v) {
+            out.push_back(static_cast<std::uint8_t>(v));
+            out.push_back(static_cast<std::uint8_t>(v >> 8));
+        };
+        auto u32 = [&u16](std::uint32_t v) {
+            u16(v & 0xFFFF);
+            u16(v >> 16);
+        };
+        const std::uint32_t pixels_per_metre = 2835; // 72 dpi
+
+        out.push_back('B');
+        out.push_back('M');
+        u32(header_bytes + data_bytes);
+        u32(0); // reserved
+        u32(header_bytes);
+        u32(40);
+        u32(static_cast<std::uint32_t>(w));
+        u32(static_cast<std::uint32_t>(h)); // positive: rows stored bottom-up
+        u16(1);                             // planes
+        u16(24);                            // bits per pixel
+        u32(0);                             // no compression
+        u32(data_bytes);
+        u32(pixels_per_metre);
+        u32(pixels_per_metre);
+        u32(0); // palette size
+        u32(0); // important colours
+
+        for (int y = h - 1; y >= 0; --y) {
+            std::size_t row_start = out.size();
+            for (int x = 0; x < w; ++x) {
+                Rgb c = pixel(x, y);
+                out.push_back(c.b);
+                out.push_back(c.g);
+                out.push_back(c.r);
+            }
+            out.resize(row_start + row_bytes, 0);
+        }
+
+        std::ofstream file(path, std::ios::binary | std::ios::trunc);
+        file.write(reinterpret_cast<const char*>(out.data()),
+                   static_cast<std::streamsize>(out.size()));
+        return static_cast<bool>(file);
+    }
+
+private:
+    int w;
+    int h;
+    Rgb key_colour;
+    Rgb matte_colour;
+    std::vector<Rgb> pixels;
+
+    bool inside(int x, int y) const { return x >= 0 && x < w && y >= 0 && y < h; }
+    std::size_t index(int x, int y) const { return static_cast<std::size_t>(y * w + x); }
+
+    // Paints every pixel of the box [x0, x1) x [y0, y1) in proportion to how
+    // much of it the shape covers, measured on a 4 x 4 grid of samples.
+    template <typename Shape>
+    void cover(int x0, int y0, int x1, int y1, const Paint& paint, Shape contains) {
+        constexpr int grid = 4;
+        for (int y = y0; y < y1; ++y) {
+            for (int x = x0; x < x1; ++x) {
+                if (!inside(x, y))
+                    continue;
+                int hits = 0;
+                for (int sy = 0; sy < grid; ++sy)
+                    for (int sx = 0; sx < grid; ++sx)
+                        if (contains(x + (sx + 0.5) / grid, y + (sy + 0.5) / grid))
+                            ++hits;
+                if (hits == 0)
+                    continue;
+                Rgb under = pixel(x, y);
+                if (under == key_colour)
+                    under = matte_colour;
+                set_pixel(x, y, mix(under, paint(x, y), double(hits) / (grid * grid)));
+            }
+        }
+    }
+};
+
+// ---------------------------------------------------------------------------
+// Buttons
+//
+// A text button puts its label 33 pixels from its left edge, top-aligned, in
+// 16-point type, and wraps it to a second line it cannot show if the label
+// does not fit into (width - 30). "        Cancel" (eight leading spaces) is the
+// widest label and needs 105 of those pixels, so 140 leaves room to spare and
+// puts "ATTACK" almost exactly in the middle. The dialogue boxes lay buttons
+// out 180 pixels apart from 180 pixels left of their right edge, the second
+// one hanging off the box's left side: at 140 the part of the "Cancel" button
+// left inside the box is 80 pixels wide, with its word in the middle. A line
+// of 16-point text is 19 pixels tall with its capitals on rows 4 to 14, so 20
+// rows centre the capitals and fit the 30-pixel strip under a dialogue box.
+constexpr int button_width_c = 140;
+constexpr int button_height_c = 20;
+constexpr double button_radius_c = 6.0;
+
+// The buttons stand on the panels' greys (136 to 187); their rounded edges are
+// blended towards the middle of that range.
+constexpr Rgb button_matte_c{160, 160, 160};
+
+struct ButtonLook {
+    Rgb border;
+    Rgb bevel_top_left;
+    Rgb bevel_bottom_right;
+    Rgb face_top;
+    Rgb face_bottom;
+};
+
+// Outer border, then a one-pixel bevel made by two offset rounded rectangles,
+// then the face. Swapping the bevel colours and the gradient makes the
+// pressed button look pushed in.
+Canvas draw_button(const ButtonLook& look) {
+    const int w = button_width_c;
+    const int h = button_height_c;
+    const double r = button_radius_c;
+    Canvas c(w, h, green_c, button_matte_c);
+    c.rounded_rect(0, 0, w, h, r, solid(look.border));
+    c.rounded_rect(1, 1, w - 2, h - 2, r - 1, solid(look.bevel_bottom_right));
+    c.rounded_rect(1, 1, w - 3, h - 3, r - 1, solid(look.bevel_top_left));
+    c.rounded_rect(2, 2, w - 4, h - 4, r - 2,
+                   vertical_gradient(look.face_top, look.face_bottom, 2, h - 3));
+    return c;
+}
+
+Canvas draw_button_normal() {
+    return draw_button({{64, 72, 86}, white_c, {150, 158, 172}, {242, 244, 248}, {200, 206, 216}});
+}
+
+// Lit up in blue so that the pointer's target stands out from its neighbours.
+Canvas draw_button_hovered() {
+    return draw_button({{38, 84, 150}, white_c, {120, 152, 196}, {236, 244, 255}, {176, 204, 238}});
+}
+
+Canvas draw_button_pressed() {
+    return draw_button(
+        {{30, 60, 110}, {110, 128, 156}, {214, 224, 238}, {158, 178, 206}, {198, 212, 232}});
+}
+
+// ---------------------------------------------------------------------------
+// Horizontal slider
+//
+// The track is a groove sunk into the panel: dark along its top, lit along its
+// bottom. The slider puts its left cap at x = 0, repeats the one-pixel middle
+// piece, and puts its right cap on its own last column, so only the right
+// cap's first column is ever seen there. That column therefore closes the
+// groove on its own and the rest of the right cap is transparent.
+constexpr int slider_cap_width_c = 3;
+constexpr int slider_track_height_c = 5;
+
+// The zoom slider sits on the control panel's grey.
+constexpr Rgb slider_matte_c{136, 136, 136};
+
+constexpr Rgb groove_edge_c{58, 64, 76};
+constexpr Rgb groove_shadow_c{84, 90, 102};
+constexpr Rgb groove_floor_c{104, 110, 122};
+constexpr Rgb groove_lip_c{196, 200, 208};
+constexpr Rgb groove_corner_c{128, 134, 144};
+
+void draw_groove_column(Canvas& c, int x) {
+    const Rgb rows[slider_track_height_c] = {groove_edge_c, groove_shadow_c, groove_floor_c,
+                                             groove_floor_c, groove_lip_c};
+    for (int y = 0; y < slider_track_height_c; ++y)
+        c.set_pixel(x, y, rows[y]);
+}
+
+// A one-pixel end wall with its corners left transparent, which reads as a
+// rounded end at this size.
+void draw_groove_end(Canvas& c, int x, bool lit) {
+    c.set_pixel(x, 1, groove_edge_c);
+    c.set_pixel(x, 2, lit ? groove_lip_c : groove_edge_c);
+    c.set_pixel(x, 3, groove_corner_c);
+}
+
+Canvas draw_slider_left_cap() {
+    Canvas c(slider_cap_width_c, slider_track_height_c, magenta_c, slider_matte_c);
+    draw_groove_end(c, 0, false);
+    for (int x = 1; x < slider_cap_width_c; ++x)
+        draw_groove_column(c, x);
+    return c;
+}
+
+Canvas draw_slider_middle() {
+    Canvas c(1, slider_track_height_c, magenta_c, slider_matte_c);
+    draw_groove_column(c, 0);
+    return c;
+}
+
+Canvas draw_slider_right_cap() {
+    Canvas c(slider_cap_width_c, slider_track_height_c, magenta_c, slider_matte_c);
+    draw_groove_end(c, 0, true);
+    return c;
+}
+
+// The joystick is (2 x radius + 15) pixels square, so a handle 15 pixels
+// across just touches its edges at full deflection; the horizontal slider is
+// 20 pixels tall, which leaves the same handle a small margin. An odd size
+// lets the handle sit exactly centred on the pixel it is placed on.
+constexpr int bubble_size_c = 15;
+
+// A shaded ball: a dark rim, then a radial gradient whose light spot sits
+// up and to the left, where the buttons' bevels are lit from too.
+Canvas draw_slider_bubble() {
+    const double centre = bubble_size_c / 2.0;
+    Canvas c(bubble_size_c, bubble_size_c, magenta_c, slider_matte_c);
+    c.circle(centre, centre, centre - 0.25, solid({40, 60, 96}));
+    const Rgb light{246, 250, 255};
+    const Rgb dark{84, 118, 170};
+    const double spot_x = centre - 2.5;
+    const double spot_y = centre - 3.0;
+    const double reach = bubble_size_c * 0.8;
+    c.circle(centre, centre, centre - 1.25, [=](int x, int y) {
+        double d = std::hypot(x + 0.5 - spot_x, y + 0.5 - spot_y) / reach;
+        return mix(light, dark, std::clamp(d, 0.0, 1.0));
+    });
+    return c;
+}
+
+// ---------------------------------------------------------------------------
+// Text box corners
+//
+// The text box is a white rectangle keyed on magenta. Over it lies an overlay
+// keyed on cyan, onto which the four corner pictures are copied without a key.
+// So a cyan corner pixel leaves the white box showing, a magenta one is kept
+// by the overlay and then cut out of the box, and any other colour is drawn as
+// it is. Each corner is therefore magenta outside a quarter circle and cyan
+// inside it, with the pixels on the arc blended from white towards the grey
+// of the dialogue boxes that hold the text boxes. Cyan rather than white keeps
+// the inside following the box's own colour.
+constexpr int corner_size_c = 5;
+constexpr Rgb dialogue_grey_c{187, 187, 187};
+
+enum class Corner { top_left, top_right, bottom_right, bottom_left };
+
+Canvas draw_corner(Corner which) {
+    const int n = corner_size_c;
+    Canvas c(n, n, magenta_c, dialogue_grey_c);
+    // The arc's centre is the corner of the tile that points into the box.
+    bool box_is_right = which == Corner::top_left || which == Corner::bottom_left;
+    bool box_is_below = which == Corner::top_left || which == Corner::top_right;
+    double cx = box_is_right ? n : 0;
+    double cy = box_is_below ? n : 0;
+    c.circle(cx, cy, n, solid(white_c));
+    for (int y = 0; y < n; ++y)
+        for (int x = 0; x < n; ++x)
+            if (c.pixel(x, y) == white_c)
+                c.set_pixel(x, y, cyan_c);
+    return c;
+}
+
+Canvas draw_corner0() {
+    return draw_corner(Corner::top_left);
+}
+Canvas draw_corner1() {
+    return draw_corner(Corner::top_right);
+}
+Canvas draw_corner2() {
+    return draw_corner(Corner::bottom_right);
+}
+Canvas draw_corner3() {
+    return draw_corner(Corner::bottom_left);
+}
+
+// ---------------------------------------------------------------------------
+
+struct Picture {
+    const char* path; // relative to the resource folder
+    Canvas (*draw)();
+};
+
+const Picture pictures_c[] = {
+    {"GUIImages/button.bmp", draw_button_normal},
+    {"GUIImages/button2.bmp", draw_button_hovered},
+    {"GUIImages/button3.bmp", draw_button_pressed},
+    {"GUIImages/corner0.bmp", draw_corner0},
+    {"GUIImages/corner1.bmp", draw_corner1},
+    {"GUIImages/corner2.bmp", draw_corner2},
+    {"GUIImages/corner3.bmp", draw_corner3},
+    {"GUIImages/slider_horiz_L.bmp", draw_slider_left_cap},
+    {"GUIImages/slider_horiz_M.bmp", draw_slider_middle},
+    {"GUIImages/slider_horiz_R.bmp", draw_slider_right_cap},
+    {"GUIImages/slider_bubble.bmp", draw_slider_bubble},
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: " << (argc > 0 ? argv[0] : "flotilla_make_images")
+                  << " OUTPUT_FOLDER\n";
+        return 2;
+    }
+    const std::filesystem::path root = argv[1];
+    for (const Picture& picture : pictures_c) {
+        const std::filesystem::path path = root / picture.path;
+        std::error_code error;
+        std::filesystem::create_directories(path.parent_path(), error);
+        if (error) {
+            std::cerr << "cannot create " << path.parent_path() << ": " << error.message() << '\n';
+            return 1;
+        }
+        if (!picture.draw().write_bmp(path)) {
+            std::cerr << "cannot write " << path << '\n';
+            return 1;
+        }
+    }
+    return 0;
+}
