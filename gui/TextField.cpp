@@ -1,0 +1,253 @@
+#include "gui/TextField.h"
+
+#include "gui/App.h"
+#include "gui/Colors.h"
+#include "gui/GUIImage.h"
+
+#include <cctype>
+#include <iostream>
+
+namespace GUI {
+
+namespace {
+
+const double key_repeat_check_period_c = 0.05; // seconds
+const double cursor_blink_period_c = 0.5;      // seconds
+const std::uint32_t key_repeat_delay_c = 500;  // milliseconds
+
+const int shift_mask_c = KMOD_LSHIFT | KMOD_RSHIFT;
+const int caps_lock_mask_c = KMOD_CAPS;
+
+const SDL_Color white_c = {255, 255, 255, 0};
+const SDL_Color corner_clear_c = {0, 255, 255, 0};
+const int corner_size_c = 5;
+
+bool is_letter(char c) {
+    return std::isalpha(static_cast<unsigned char>(c)) != 0;
+}
+
+char to_upper(char c) {
+    return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+}
+
+} // namespace
+
+char symbol_to_upper(char c) {
+    switch (c) {
+    case '\'':
+        return '"';
+    case ',':
+        return '<';
+    case '-':
+        return '_';
+    case '.':
+        return '>';
+    case '/':
+        return '?';
+    case '0':
+        return ')';
+    case '1':
+        return '!';
+    case '2':
+        return '@';
+    case '3':
+        return '#';
+    case '4':
+        return '$';
+    case '5':
+        return '%';
+    case '6':
+        return '^';
+    case '7':
+        return '&';
+    case '8':
+        return '*';
+    case '9':
+        return '(';
+    case ';':
+        return ':';
+    case '=':
+        return '+';
+    case '[':
+        return '{';
+    case '\\':
+        return '|';
+    case ']':
+        return '}';
+    case '`':
+        return '~';
+    default:
+        return c;
+    }
+}
+
+char SDL_to_a(int symbol) {
+    return symbol < 255 ? static_cast<char>(symbol) : 0;
+}
+
+TextField::Cursor::Cursor(TextField* field_) : View(1, 1), field(field_) {
+    fill_with_color(black);
+    set_clear_color(cursor_clear_c);
+    blink_timer = App::get()->repeat_on_timer([this] { display(field->get_text_size()); },
+                                              cursor_blink_period_c, true);
+}
+
+TextField::Cursor::~Cursor() {
+    App::get()->cancel_timer_op(blink_timer);
+}
+
+void TextField::Cursor::display(int text_size) {
+    shown = !shown;
+    resize(1, text_size + 2);
+    fill_with_color(black);
+}
+
+void TextField::Cursor::move_to(int index_) {
+    if (index_ < 0 || index_ > static_cast<int>(field->get_letters().size()))
+        return;
+    index = index_;
+    pos = field->pos_at_index(index);
+    field->move_subview(this, pos);
+}
+
+void TextField::Cursor::move_left() {
+    if (index > 0)
+        move_to(index - 1);
+}
+
+void TextField::Cursor::move_right() {
+    if (index < static_cast<int>(field->get_letters().size()))
+        move_to(index + 1);
+}
+
+void TextField::Cursor::move_up() {
+    move_to(field->index_at_pos(pos - DispPoint(0, NewLetter_Disp_Obj::get_line_height())));
+}
+
+void TextField::Cursor::move_down() {
+    move_to(field->index_at_pos(pos + DispPoint(0, NewLetter_Disp_Obj::get_line_height())));
+}
+
+TextField::TextField(int width, int height, bool grows_vertically_, bool single_line_)
+    : TextView(width, height, grows_vertically_, single_line_) {
+    cursor = new Cursor(this);
+    attach_subview(cursor, DispPoint(-1, 0));
+    repeat_timer =
+        App::get()->repeat_on_timer([this] { handle_key_held(); }, key_repeat_check_period_c, true);
+}
+
+TextField::~TextField() {
+    App::get()->cancel_timer_op(repeat_timer);
+    App::get()->release_focus(this);
+}
+
+int TextField::get_cursor_index() const {
+    return cursor->get_index();
+}
+
+bool TextField::handle_mouse_down(DispPoint position) {
+    if (rel_point_is_on_me(position)) {
+        cursor->move_to(index_at_pos(position));
+        capture_focus();
+        return true;
+    }
+    lose_focus();
+    return false;
+}
+
+void TextField::lost_focus() {
+    std::cout << "LOSTTTTT FOCUSSSSS\n";
+    move_subview(cursor, DispPoint(-100, -100));
+    update();
+}
+
+bool TextField::handle_key_down(SDL_keysym key) {
+    key_held = true;
+    held_key = key.sym;
+    key_timer.reset();
+    modifiers = key.mod;
+    handle_key();
+    return true;
+}
+
+bool TextField::handle_key_up(SDL_keysym) {
+    key_held = false;
+    key_timer.stop();
+    modifiers = 0;
+    return false;
+}
+
+void TextField::handle_key_held() {
+    if (key_held && key_timer.get_time() > key_repeat_delay_c)
+        handle_key();
+}
+
+void TextField::handle_key() {
+    switch (held_key) {
+    case SDLK_BACKSPACE: {
+        // Nothing to delete before the first letter, and the cursor stays.
+        const int index = cursor->get_index();
+        remove_letter(index - 1);
+        cursor->move_left();
+        break;
+    }
+    case SDLK_DELETE:
+        remove_letter(cursor->get_index());
+        break;
+    case SDLK_UP:
+        cursor->move_up();
+        break;
+    case SDLK_DOWN:
+        cursor->move_down();
+        break;
+    case SDLK_RIGHT:
+        cursor->move_right();
+        break;
+    case SDLK_LEFT:
+        cursor->move_left();
+        break;
+    default:
+        handle_alpha_num(SDL_to_a(held_key));
+        break;
+    }
+}
+
+void TextField::handle_alpha_num(char c) {
+    if (!std::isprint(static_cast<unsigned char>(c)))
+        return;
+    if (modifiers & shift_mask_c)
+        c = is_letter(c) ? to_upper(c) : symbol_to_upper(c);
+    else if ((modifiers & caps_lock_mask_c) && is_letter(c))
+        c = to_upper(c);
+    add_letter(c, cursor->get_index());
+    cursor->move_right();
+}
+
+TextBox::TextBox(int width, int height) : View(width, height) {
+    text_field = new TextField(width - 4, height - 4, false, false);
+    fill_with_color(clear);
+    set_clear_color(clear);
+    fill_with_color(white_c);
+
+    View* corners = new View(width, height);
+    corners->fill_with_color(corner_clear_c);
+    corners->set_clear_color(corner_clear_c);
+    const SDL_Color no_key = {0, 0, 0, 0};
+    corners->draw_onto_self(GUIImage("GUIImages/corner0.bmp", false, no_key), DispPoint(0, 0));
+    corners->draw_onto_self(GUIImage("GUIImages/corner1.bmp", false, no_key),
+                            DispPoint(width - corner_size_c, 0));
+    corners->draw_onto_self(GUIImage("GUIImages/corner2.bmp", false, no_key),
+                            DispPoint(width - corner_size_c, height - corner_size_c));
+    corners->draw_onto_self(GUIImage("GUIImages/corner3.bmp", false, no_key),
+                            DispPoint(0, height - corner_size_c));
+    attach_subview(corners, DispPoint(0, 0));
+    attach_subview(text_field, DispPoint(2, 2));
+}
+
+TextBox::~TextBox() = default;
+
+std::string TextBox::get_text() const {
+    return text_field->get_text();
+}
+
+} // namespace GUI
