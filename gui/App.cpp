@@ -71,6 +71,7 @@ App* App::get() {
 App::App() : next_timer(timer_commands.end()) {}
 
 App::~App() {
+    destroy_pending();
     for (ExceptionCatcher* catcher : exception_catchers)
         delete catcher;
 }
@@ -120,6 +121,22 @@ void App::cycle_timer_commands() {
     }
 }
 
+void App::destroy_later(Controller* controller) {
+    if (std::find(pending_destruction.begin(), pending_destruction.end(), controller) ==
+        pending_destruction.end())
+        pending_destruction.push_back(controller);
+}
+
+void App::destroy_pending() {
+    // A destructor may itself ask for more to be destroyed.
+    while (!pending_destruction.empty()) {
+        std::vector<Controller*> doomed;
+        doomed.swap(pending_destruction);
+        for (Controller* controller : doomed)
+            delete controller;
+    }
+}
+
 bool App::has_focus(Controller* controller) const {
     return focused_controllers.count(controller) != 0;
 }
@@ -159,7 +176,10 @@ void App::run(Window* window_) {
         } catch (...) {
             call_exception_handlers(exception_catchers.begin(), exception_catchers.end());
         }
+        destroy_pending();
         window->refresh();
+        // What the frame wrote reaches a pipe now, not when a buffer fills.
+        std::cout.flush();
     }
 }
 

@@ -118,6 +118,12 @@ public:
     void give_focus(Controller* controller);
     void release_focus(Controller* controller);
 
+    // Destroys the controller (a view, say) at the end of the current frame,
+    // once every handler that may still be running on it has returned.
+    void destroy_later(Controller* controller);
+    // Destroys what destroy_later was given; the loop does this every frame.
+    void destroy_pending();
+
     // One frame's event dispatch; public so that tests can drive it.
     void dispatch_event(const SDL_Event& event);
     void cycle_timer_commands();
@@ -171,6 +177,7 @@ private:
     std::vector<ExceptionCatcher*> exception_catchers;
     std::list<std::unique_ptr<GUITimer_command>> timer_commands;
     std::list<std::unique_ptr<GUITimer_command>>::iterator next_timer;
+    std::vector<Controller*> pending_destruction;
     // A command cancelled while it runs is kept here until it has returned.
     GUITimer_command* executing = nullptr;
     std::unique_ptr<GUITimer_command> cancelled_while_executing;

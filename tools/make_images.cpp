@@ -3,8 +3,10 @@
 //
 //   flotilla_make_images OUTPUT_FOLDER
 //
-// writes GUIImages/*.bmp below OUTPUT_FOLDER as uncompressed 24-bit BMP files,
-// the oldest and plainest form that every BMP loader reads.
+// writes GUIImages/*.bmp (the toolkit's pieces) and images/*.bmp (the world
+// views' grid dot, object pictures and waves) below OUTPUT_FOLDER as
+// uncompressed 24-bit BMP files, the oldest and plainest form that every BMP
+// loader reads.
 
 #include <algorithm>
 #include <cmath>
@@ -15,6 +17,7 @@
 #include <functional>
 #include <iostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -145,6 +148,37 @@ public:
 
     void circle(double cx, double cy, double radius, const Paint& paint) {
         ellipse(cx, cy, radius, radius, paint);
+    }
+
+    // A filled polygon whose corners are given in pixel-edge coordinates.
+    void polygon(const std::vector<std::pair<double, double>>& corners, const Paint& paint) {
+        double x0 = corners.front().first, x1 = x0;
+        double y0 = corners.front().second, y1 = y0;
+        for (auto [x, y] : corners) {
+            x0 = std::min(x0, x);
+            x1 = std::max(x1, x);
+            y0 = std::min(y0, y);
+            y1 = std::max(y1, y);
+        }
+        cover(static_cast<int>(std::floor(x0)), static_cast<int>(std::floor(y0)),
+              static_cast<int>(std::ceil(x1)), static_cast<int>(std::ceil(y1)), paint,
+              [&corners](double px, double py) {
+                  bool in = false;
+                  for (std::size_t i = 0, j = corners.size() - 1; i < corners.size(); j = i++) {
+                      auto [xi, yi] = corners[i];
+                      auto [xj, yj] = corners[j];
+                      if ((yi > py) != (yj > py) && px < xi + (py - yi) * (xj - xi) / (yj - yi))
+                          in = !in;
+                  }
+                  return in;
+              });
+    }
+
+    // Any shape, given by whether it contains a point, within the pixel box
+    // [x0, x1) x [y0, y1).
+    template <typename Shape>
+    void shape(int x0, int y0, int x1, int y1, const Paint& paint, Shape contains) {
+        cover(x0, y0, x1, y1, paint, contains);
     }
 
     // Writes the picture bottom-up with rows padded to four bytes, the layout
@@ -419,6 +453,179 @@ Canvas draw_corner3() {
 }
 
 // ---------------------------------------------------------------------------
+// World views
+//
+// The map and the bridge views are washed in this sea colour; the object
+// pictures stand on it, so their antialiased edges are blended towards it.
+constexpr Rgb sea_c{127, 176, 212};
+
+// Pure black turns transparent like magenta, because the image part of an
+// object's icon keys on black; the darkest lines use this grey instead.
+constexpr Rgb near_black_c{44, 50, 62};
+
+// An object's icon lays the object's name, in white 10-point letters on a
+// line 12 rows tall, over the top-left corner of its picture and cuts it off
+// at the picture's height. The pictures therefore keep their top rows
+// transparent for the name, one row more than the line so that descenders do
+// not touch the symbol, and hang the symbol below. The symbol starts one
+// column in: a selected icon draws its yellow halo one pixel up and to the
+// left of the picture, and that column lets the halo show on the symbol's
+// left side as it does above it.
+constexpr int name_band_c = 13;
+constexpr int symbol_left_c = 1;
+
+// The grid is drawn without a colour key, so every pixel of the dot shows.
+// Its corners are the sea itself and its edges fade towards it, which reads
+// as a small round dot rather than a square.
+Canvas draw_dot() {
+    const Rgb centre{238, 246, 252};
+    const Rgb edge = mix(centre, sea_c, 0.45);
+    Canvas c(3, 3, sea_c, sea_c);
+    for (int i = 0; i < 3; ++i) {
+        c.set_pixel(1, i, edge);
+        c.set_pixel(i, 1, edge);
+    }
+    c.set_pixel(1, 1, centre);
+    return c;
+}
+
+// The chart's island: a small landmass, sand along its shore and green
+// inland, that cannot be taken for the round ship blip next to it.
+Canvas draw_island_map() {
+    const int w = symbol_left_c + 13;
+    const int h = name_band_c + 11;
+    Canvas c(w, h, magenta_c, sea_c);
+    const double left = symbol_left_c;
+    const double top = name_band_c;
+    struct Lobe {
+        double cx, cy, rx, ry;
+    };
+    const Lobe lobes[] = {{left + 5.5, top + 6.5, 5.5, 4.0},
+                          {left + 8.8, top + 3.6, 4.0, 3.4},
+                          {left + 2.6, top + 8.0, 2.6, 2.6}};
+    auto layer = [&](double inset, const Paint& paint) {
+        for (Lobe l : lobes)
+            c.ellipse(l.cx, l.cy, l.rx - inset, l.ry - inset, paint);
+    };
+    layer(0.0, solid({118, 96, 58}));
+    layer(0.9, solid({240, 222, 164}));
+    layer(2.1, vertical_gradient({122, 190, 84}, {56, 134, 56}, int(top) + 2, int(top) + 10));
+    return c;
+}
+
+// The chart's ship: a bright radar blip with a light spot up and to the left.
+Canvas draw_blip() {
+    const int size = 10;
+    Canvas c(symbol_left_c + size + 1, name_band_c + size, magenta_c, sea_c);
+    const double cx = symbol_left_c + size / 2.0;
+    const double cy = name_band_c + size / 2.0;
+    c.circle(cx, cy, size / 2.0, solid({128, 26, 18}));
+    const Rgb light{255, 196, 150};
+    const Rgb dark{222, 52, 28};
+    c.circle(cx, cy, size / 2.0 - 1.0, [=](int x, int y) {
+        double d = std::hypot(x + 0.5 - (cx - 1.5), y + 0.5 - (cy - 1.5)) / (size * 0.6);
+        return mix(light, dark, std::clamp(d, 0.0, 1.0));
+    });
+    return c;
+}
+
+// The bridge views stand every object on one horizon line: both front
+// pictures are this tall and put the foot of their symbol on their last row.
+// With the picture's top 6 rows below the view's top edge the symbols end on
+// row 32, clear of the bearing labels from row 37 down.
+constexpr int front_height_c = name_band_c + 14;
+
+// A low green hill with a beach at its foot, wider and flatter than any ship.
+Canvas draw_island_front() {
+    const int w = 24;
+    const int h = front_height_c;
+    Canvas c(w, h, magenta_c, sea_c);
+    const double left = symbol_left_c;
+    const double right = w - 0.5;
+    const double beach_top = h - 2.0;
+    auto hill_top = [=](double x) {
+        auto bump = [x](double centre, double spread, double height) {
+            double t = (x - centre) / spread;
+            return height * std::exp(-t * t);
+        };
+        return beach_top - bump(9.0, 5.0, 10.0) - bump(17.0, 4.0, 6.5);
+    };
+    auto hill = [=](double lift) {
+        return [=](double px, double py) {
+            return px > left + 1.0 && px < right - 1.0 && py >= hill_top(px) + lift &&
+                   py <= beach_top + 0.5;
+        };
+    };
+    c.shape(0, 0, w, h, solid({46, 96, 44}), hill(0.0));
+    c.shape(0, 0, w, h, vertical_gradient({116, 178, 84}, {58, 122, 54}, h - 12, h - 2), hill(1.0));
+    c.polygon({{left, double(h)},
+               {right, double(h)},
+               {right - 2.0, beach_top - 0.5},
+               {left + 2.0, beach_top - 0.5}},
+              solid({226, 204, 140}));
+    return c;
+}
+
+// A ship seen bow-on: a dark flared hull, a white superstructure with its
+// row of bridge windows, and a mast.
+Canvas draw_ship_front() {
+    const int w = 16;
+    const int h = front_height_c;
+    Canvas c(w, h, magenta_c, sea_c);
+    const double mid = symbol_left_c + 7.0;
+    const double deck = h - 6.0;
+    c.rect(int(mid) - 1, name_band_c, 2, 5, solid({96, 100, 110}));
+    c.rect(int(mid) - 3, name_band_c + 1, 6, 1, solid({96, 100, 110}));
+    c.rect(int(mid) - 4, name_band_c + 4, 8, 1, solid(near_black_c));
+    c.rect(int(mid) - 4, name_band_c + 5, 8, int(deck) - (name_band_c + 5),
+           vertical_gradient({236, 238, 242}, {196, 202, 212}, name_band_c + 5, h - 7));
+    c.rect(int(mid) - 3, name_band_c + 6, 6, 1, solid({52, 70, 96}));
+    c.polygon(
+        {{mid - 7.0, deck}, {mid + 7.0, deck}, {mid + 3.0, double(h)}, {mid - 3.0, double(h)}},
+        solid({64, 72, 88}));
+    c.rect(int(mid) - 6, int(deck), 12, 1, solid({120, 128, 142}));
+    return c;
+}
+
+// The sea over a sunk ship: crests on a transparent ground, tiled across the
+// bridge view. The tile divides the 200 x 50 view, and every crest that
+// leaves the tile on one side is drawn again entering from the opposite one,
+// so the tiles join without seams.
+constexpr int wave_width_c = 20;
+constexpr int wave_height_c = 10;
+
+Canvas draw_wave() {
+    const int w = wave_width_c;
+    const int h = wave_height_c;
+    Canvas c(w, h, magenta_c, sea_c);
+    const Rgb crest{250, 252, 255};
+    const Rgb face{176, 212, 236};
+    const double half_pi = std::acos(0.0);
+    // A crest is an arch 8 pixels wide whose ends lie on row `foot`: a white
+    // line over a pale band, the lit face of the wave below its crest.
+    auto arch = [=](double cx, double foot, double from, double to) {
+        return [=](double px, double py) {
+            double t = (px - cx) / 4.0;
+            if (std::abs(t) > 1.0)
+                return false;
+            double curve = foot - 1.5 * std::cos(t * half_pi);
+            return py >= curve + from && py <= curve + to;
+        };
+    };
+    // Two staggered rows of crests; the lower one straddles the left and
+    // right edges, below the grid dots that lie under the tiles' top-left
+    // corners. Drawing each crest shifted by a whole tile in every direction
+    // as well keeps the tiles seamless wherever the crests are put.
+    for (auto [cx, foot] : {std::pair{10.0, 3.0}, {0.0, 7.0}})
+        for (int dx : {-w, 0, w})
+            for (int dy : {-h, 0, h}) {
+                c.shape(0, 0, w, h, solid(face), arch(cx + dx, foot + dy, 1.0, 2.0));
+                c.shape(0, 0, w, h, solid(crest), arch(cx + dx, foot + dy, 0.0, 1.0));
+            }
+    return c;
+}
+
+// ---------------------------------------------------------------------------
 
 struct Picture {
     const char* path; // relative to the resource folder
@@ -437,6 +644,12 @@ const Picture pictures_c[] = {
     {"GUIImages/slider_horiz_M.bmp", draw_slider_middle},
     {"GUIImages/slider_horiz_R.bmp", draw_slider_right_cap},
     {"GUIImages/slider_bubble.bmp", draw_slider_bubble},
+    {"images/dot.bmp", draw_dot},
+    {"images/arrow.bmp", draw_island_map},
+    {"images/blip.bmp", draw_blip},
+    {"images/island_front.bmp", draw_island_front},
+    {"images/ship_front.bmp", draw_ship_front},
+    {"images/wave.bmp", draw_wave},
 };
 
 } // namespace

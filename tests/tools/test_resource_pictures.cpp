@@ -20,14 +20,15 @@ struct Colour {
 const Colour magenta{255, 0, 255};
 const Colour green{0, 255, 0};
 const Colour cyan{0, 255, 255};
+const Colour black{0, 0, 0};
 
 struct SurfaceFree {
     void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
 };
 using Surface = std::unique_ptr<SDL_Surface, SurfaceFree>;
 
-Surface load(const std::string& name) {
-    std::string path = resources + "/GUIImages/" + name;
+Surface load(const std::string& name, const std::string& folder = "GUIImages") {
+    std::string path = resources + "/" + folder + "/" + name;
     Surface s(SDL_LoadBMP(path.c_str()));
     if (!s)
         ADD_FAILURE() << "SDL cannot load " << path << ": " << SDL_GetError();
@@ -169,4 +170,56 @@ TEST(ResourcePictures, EveryButtonLabelFitsOnOneLineOfTheButton) {
     }
     TTF_CloseFont(font);
     TTF_Quit();
+}
+
+// An object's icon lays its name's 12-row line over the picture's top and
+// turns magenta and black pixels transparent; the bridge view puts pictures'
+// tops at row 6 of 50 and so stands every object on one horizon.
+TEST(ResourcePictures, ObjectPicturesKeepTheirTopForTheNameAndNeverUseBlack) {
+    std::vector<int> feet;
+    for (const char* name : {"arrow.bmp", "blip.bmp", "island_front.bmp", "ship_front.bmp"}) {
+        Surface s = load(name, "images");
+        ASSERT_TRUE(s);
+        int foot = -1;
+        for (int y = 0; y < s->h; ++y)
+            for (int x = 0; x < s->w; ++x) {
+                Colour c = at(s, x, y);
+                EXPECT_FALSE(c == black) << name << " black at " << x << "," << y;
+                EXPECT_FALSE(y < 12 && !(c == magenta)) << name << " under the name at " << y;
+                foot = c == magenta ? foot : y;
+            }
+        EXPECT_GT(foot, 12) << name << " shows nothing below the name";
+        EXPECT_LE(6 + s->h, 50) << name;
+        feet.push_back(foot);
+    }
+    EXPECT_EQ(feet[2], feet[3]) << "island and ship do not stand on the same horizon";
+}
+
+TEST(ResourcePictures, GridDotIsOpaqueAndWaveTilesJoinWithoutSeams) {
+    Surface dot = load("dot.bmp", "images");
+    Surface wave = load("wave.bmp", "images");
+    ASSERT_TRUE(dot && wave);
+    for (int y = 0; y < dot->h; ++y)
+        for (int x = 0; x < dot->w; ++x)
+            EXPECT_FALSE(at(dot, x, y) == magenta) << "the dot is drawn without a key";
+    const int w = wave->w, h = wave->h;
+    auto crest = [&](int x, int y) { return !(at(wave, (x + w) % w, (y + h) % h) == magenta); };
+    // A crest touching an edge must go on in the neighbouring tile.
+    auto goes_on = [&](int x, int y, int dx, int dy) {
+        return crest(x + dx - dy, y + dy - dx) || crest(x + dx, y + dy) ||
+               crest(x + dx + dy, y + dy + dx);
+    };
+    int drawn = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            if (!crest(x, y))
+                continue;
+            ++drawn;
+            EXPECT_TRUE(x > 0 || goes_on(x, y, -1, 0)) << "cut off at " << x << "," << y;
+            EXPECT_TRUE(x < w - 1 || goes_on(x, y, 1, 0)) << "cut off at " << x << "," << y;
+            EXPECT_TRUE(y > 0 || goes_on(x, y, 0, -1)) << "cut off at " << x << "," << y;
+            EXPECT_TRUE(y < h - 1 || goes_on(x, y, 0, 1)) << "cut off at " << x << "," << y;
+        }
+    EXPECT_GT(drawn, 0);
+    EXPECT_LT(drawn, w * h / 2) << "the waves hide the sea under them";
 }

@@ -1,0 +1,88 @@
+#include "views/Bridge_view.h"
+
+#include "gui/Colors.h"
+#include "sim/Navigation.h"
+#include "sim/Ship.h"
+
+#include <iostream>
+
+const Point bridge_view_origin_c(-90., 0.);
+
+namespace {
+const int bridge_width_c = 200;
+const int bridge_height_c = 50;
+const int bridge_cell_width_c = 20;
+const double bridge_scale_c = 0.9; // degrees of relative bearing per pixel
+const double horizon_c = 40.;
+const double min_visible_range_c = 0.005; // nm: nearer is the ship itself
+const double max_visible_range_c = 200.;  // nm
+} // namespace
+
+Bridge_view::Bridge_view(IconController* controller_, std::shared_ptr<Ship> ship)
+    : GUI_based_view(controller_, bridge_width_c, bridge_height_c, bridge_cell_width_c,
+                     bridge_scale_c, bridge_view_origin_c),
+      ship_ptr(std::move(ship)) {
+    y_labels_shown = false;
+    generate_blank_map();
+    draw_text(ship_ptr->get_name(), GUI::DispPoint(0, 0));
+}
+
+Bridge_view::~Bridge_view() = default;
+
+void Bridge_view::draw() {
+    const std::string& name = ship_ptr->get_name_ref();
+    if (ship_ptr->is_sunk()) {
+        std::cout << "Bridge view from " << name << " sunk at " << ship_ptr->get_location() << '\n';
+        for (const auto& icon : get_obj_images()) {
+            if (is_subview(icon.second))
+                remove_subview(icon.second);
+        }
+        generate_sunk_map();
+        return;
+    }
+
+    const double course = ship_ptr->get_course();
+    const Point own = ship_ptr->get_location();
+    std::cout << "Bridge view from " << name << " position " << own << " heading " << course
+              << '\n';
+    for (const auto& object : get_obj_locations()) {
+        const Compass_position cp(own, object.second);
+        if (cp.range < min_visible_range_c || cp.range > max_visible_range_c) {
+            auto icon = get_obj_images().find(object.first);
+            if (icon != get_obj_images().end())
+                move_subview(icon->second, out_of_sight());
+            continue;
+        }
+        double rel = cp.bearing - course;
+        if (rel < -180.)
+            rel += 360.;
+        else if (rel > 180.)
+            rel -= 360.;
+        std::cout << "checking " << object.first << '\n';
+        GUI::View* icon = icon_for(object.first);
+        int x = 0;
+        int y = 0;
+        if (get_subscripts(x, y, Point(rel, horizon_c))) {
+            std::cout << "drawing " << object.first << " at position " << x << ", " << y << '\n';
+            move_subview(icon, GUI::DispPoint(x, y));
+        } else {
+            move_subview(icon, out_of_sight());
+        }
+    }
+}
+
+void Bridge_view::generate_sunk_map() {
+    generate_blank_map();
+    // Loaded once: a sunk ship's view tiles it on every draw.
+    static const GUIImage* wave = new GUIImage("images/wave.bmp", true, default_color_key_c);
+    for (int x = 0; x < get_width(); x += wave->getw()) {
+        for (int y = 0; y < get_height(); y += wave->geth())
+            draw_onto_self(*wave, GUI::DispPoint(x, y));
+    }
+}
+
+std::map<std::string, std::string> Bridge_view::load_type_image_map() {
+    return {{"Island", "images/island_front.bmp"},    {"Ship", "images/ship_front.bmp"},
+            {"Tanker", "images/ship_front.bmp"},      {"Cruiser", "images/ship_front.bmp"},
+            {"Cruise_ship", "images/ship_front.bmp"}, {"Torpedo_boat", "images/ship_front.bmp"}};
+}
