@@ -45,9 +45,11 @@ std::shared_ptr<Island> WorldCommands::add_island(const std::string& name, Point
 std::shared_ptr<Ship> WorldCommands::add_ship(const std::string& name, const std::string& kind,
                                               Point position) {
     check_name_free(name);
+    // Made first, so that an unknown kind is refused with its own message
+    // before any view has made an icon (or failed to find a picture) for it.
+    auto ship = create_ship(name, kind, position);
     if (introduce_name)
         introduce_name(name, kind);
-    auto ship = create_ship(name, kind, position);
     Model::get()->add_ship(ship);
     return ship;
 }

@@ -1,6 +1,9 @@
+#include "app/GUI_Controller.h"
 #include "app/HeadlessRunner.h"
 #include "app/Options.h"
+#include "gui/Compatibility.h"
 
+#include <cstdlib>
 #include <iostream>
 #include <unistd.h>
 
@@ -20,6 +23,14 @@ int main(int argc, char* argv[]) {
     if (options.headless)
         return run_headless(std::cin, isatty(STDIN_FILENO) != 0);
 
-    std::cerr << "flotilla: this build has no window yet; run it with --headless\n";
-    return 1;
+    // Without a display SDL would otherwise fall back to a text-mode driver
+    // that draws the window as characters on the terminal.
+    setenv("SDL_VIDEODRIVER", "x11", 0);
+    // No sound is ever played: the silent driver spares a machine's sound
+    // device (and its complaints when there is none). SDL_AUDIODRIVER still
+    // picks another.
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    if (!options.resources.empty())
+        set_resources_folder(options.resources);
+    return SDL_main(argc, argv);
 }

@@ -38,42 +38,37 @@ View::~View() {
     SDL_FreeSurface(display);
 }
 
-std::list<View*>::iterator View::find_subview(const View* view) {
-    return std::find(subviews.begin(), subviews.end(), view);
-}
-
 void View::attach_subview(View* view, DispPoint position) {
     if (view->parent)
         throw Error("Candidate vew is already a subview of another view.");
     if (view == this)
         throw Error("Cannot attach a view to itself!");
     view->rel_pos = position;
-    subviews.push_back(view);
+    view->place_in_parent = subviews.insert(subviews.end(), view);
     view->parent = this;
     mark_changed();
 }
 
-void View::detach(std::list<View*>::iterator position) {
-    (*position)->parent = nullptr;
-    subviews.erase(position);
+void View::detach(View* view) {
+    subviews.erase(view->place_in_parent);
+    view->parent = nullptr;
     mark_changed();
 }
 
 void View::remove_subview(View* view) {
-    auto position = find_subview(view);
-    if (position == subviews.end())
+    if (!is_subview(view))
         throw Error("view is not a subview of this!");
-    detach(position);
+    detach(view);
 }
 
 void View::remove_last_subview() {
     if (subviews.empty())
         throw Error("view has not subviews!");
-    detach(std::prev(subviews.end()));
+    detach(subviews.back());
 }
 
 void View::move_subview(View* view, DispPoint position) {
-    if (find_subview(view) == subviews.end())
+    if (!is_subview(view))
         throw Error("view is not a subview of this!");
     if (view->rel_pos == position)
         return;
@@ -82,7 +77,7 @@ void View::move_subview(View* view, DispPoint position) {
 }
 
 bool View::is_subview(const View* view) const {
-    return std::find(subviews.begin(), subviews.end(), view) != subviews.end();
+    return view && view->parent == this;
 }
 
 void View::draw_onto_self(const GUIImage& picture, DispPoint position) {

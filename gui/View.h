@@ -96,9 +96,11 @@ private:
     SDL_Color clear_color = {0, 0, 0, 0};
     View* parent = nullptr;
     std::list<View*> subviews;
+    // Where this view sits in its parent's list: a view has at most one
+    // parent, so finding it there never needs a search.
+    std::list<View*>::iterator place_in_parent;
 
-    std::list<View*>::iterator find_subview(const View* view);
-    void detach(std::list<View*>::iterator position);
+    void detach(View* view);
 };
 
 } // namespace GUI

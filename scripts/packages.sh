@@ -2,7 +2,8 @@
 # the missing ones (through sudo when not root). Sourced by the set-up scripts.
 
 flotilla_packages=(g++ make cmake pkg-config libgtest-dev
-    libsdl1.2-dev libsdl-ttf2.0-dev libsdl-mixer1.2-dev fonts-liberation)
+    libsdl1.2-dev libsdl-ttf2.0-dev libsdl-mixer1.2-dev fonts-liberation
+    xvfb xauth xdotool python3 python3-xlib)
 
 ensure_packages() {
     local missing=()

@@ -20,16 +20,22 @@ Selection_box::Selection_box() : GUI::View(0, 0) {
 
 Selection_box::~Selection_box() = default;
 
-bool Selection_box::handle_mouse_motion(GUI::DispPoint, GUI::DispPoint rel) {
+bool Selection_box::handle_mouse_motion(GUI::DispPoint position, GUI::DispPoint rel) {
     std::cout << "rel motion: " << rel.x << " " << rel.y << '\n';
-    size = size + rel;
-    GUI::DispPoint move = rel;
-    if (size.x >= 0)
-        move.x = 0;
-    if (size.y >= 0)
-        move.y = 0;
-    if (GUI::View* map = get_parent())
-        map->move_subview(this, get_rel_pos() + move);
+    GUI::View* map = get_parent();
+    if (!map)
+        return false;
+    if (!anchored) {
+        anchor = get_rel_pos();
+        anchored = true;
+    }
+    // The extent follows from where the pointer is, not from adding up its
+    // moves: once the band has grown under the pointer it receives each move
+    // twice (through focus and through the view tree), and must not grow twice.
+    size = adjust_to_parent(position) - anchor;
+    const GUI::DispPoint corner(size.x < 0 ? anchor.x + size.x : anchor.x,
+                                size.y < 0 ? anchor.y + size.y : anchor.y);
+    map->move_subview(this, corner);
     const int width = std::abs(size.x);
     const int height = std::abs(size.y);
     if (size.x != 0 && size.y != 0)

@@ -16,6 +16,8 @@ public:
 
 private:
     GUI::DispPoint size;
+    GUI::DispPoint anchor; // the press point, in the map's coordinates
+    bool anchored = false;
 };
 
 #endif

@@ -1,0 +1,300 @@
+#include "app/GUI_Controller.h"
+
+#include "app/Dialogue_Box.h"
+#include "app/GoPauseButton.h"
+#include "app/MainView.h"
+#include "app/MapViewInfoPanel.h"
+#include "gui/App.h"
+#include "gui/Error.h"
+#include "sim/Error.h"
+#include "sim/Island.h"
+#include "sim/Model.h"
+#include "sim/Ship.h"
+#include "views/Bridge_view.h"
+#include "views/MapViewController.h"
+
+#include <SDL.h>
+
+#include <cerrno>
+#include <iostream>
+#include <poll.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+const int window_size_c = 600;
+const int window_colour_count_c = 256;
+const GUI::DispPoint info_panel_position_c(350, 10);
+const int dialogue_width_c = 300;
+const int dialogue_height_c = 100;
+const double every_frame_c = 0.001; // seconds: shorter than a frame, so once a frame
+
+const char* const error_MapViewAlreadyOpen_c = "Map view is already open!\n";
+const char* const error_MapViewNotOpen_c = "Map view is not open!\n";
+const char* const error_BridgeViewAlreadyOpen_c = "Bridge view is already open for that ship!\n";
+const char* const error_BridgeViewNotOpen_c = "Bridge view for that ship is not open!\n";
+const char* const error_AlreadyRunning_c = "Simulation is already running!\n";
+const char* const error_NotRunning_c = "Simulation is not running!\n";
+const char* const error_ScreenshotFailed_c = "Could not save screenshot!\n";
+
+struct Start_up_bridge {
+    const char* ship;
+    GUI::DispPoint position;
+};
+const Start_up_bridge start_up_bridges_c[] = {
+    {"Ajax", GUI::DispPoint(300, 300)},
+    {"Xerxes", GUI::DispPoint(300, 410)},
+    {"Valdez", GUI::DispPoint(300, 520)},
+};
+
+} // namespace
+
+GUI_Controller::GUI_Controller()
+    : window(window_size_c, window_size_c, "", window_colour_count_c, 0), console(commands, this) {
+    initGUI();
+    commands.set_name_introducer(
+        [this](const std::string& name, const std::string& type) { introduce_name(name, type); });
+    commands.build_initial_world();
+
+    main_view = new MainView(window_size_c, window_size_c, this);
+    window.attach_subview(main_view, GUI::DispPoint(0, 0));
+    GUI::App::get()->register_exception_handler<Error>(ErrorDisplayer(main_view));
+    console.set_error_reporter([this](const Error& error) { ErrorDisplayer{main_view}(error); });
+
+    command_open_map_view();
+    info_panel = new MapViewInfoPanel(map_controller, this);
+    main_view->attach_subview(info_panel, info_panel_position_c);
+    for (const auto& bridge : start_up_bridges_c)
+        open_bridge_view(Model::get()->get_ship_ptr(bridge.ship), bridge.position);
+    get_map_view()->draw();
+}
+
+GUI_Controller::~GUI_Controller() {
+    // The open views are shared with the world; the window must not destroy
+    // them along with everything else it holds.
+    while (!open_views.empty())
+        close_view(open_views.front());
+}
+
+void GUI_Controller::run() {
+    GUI::App::get()->repeat_on_timer([this] { poll_console(); }, -1.0, true);
+    GUI::App::get()->run(&window);
+}
+
+std::shared_ptr<Island> GUI_Controller::add_island(const std::string& name, Point position,
+                                                   double fuel, double production_rate) {
+    return commands.add_island(name, position, fuel, production_rate);
+}
+
+std::shared_ptr<Ship> GUI_Controller::add_ship(const std::string& name, const std::string& kind,
+                                               Point position) {
+    return commands.add_ship(name, kind, position);
+}
+
+void GUI_Controller::introduce_name(const std::string& name, const std::string& type) {
+    for (const auto& view : open_views)
+        view->describe_name(name, type);
+}
+
+void GUI_Controller::command_open_map_view() {
+    if (map_view)
+        throw Error(error_MapViewAlreadyOpen_c);
+    auto map = std::make_shared<MapViewController>(this);
+    map_controller = map.get();
+    map_view = map;
+    Model::get()->attach(map_view);
+    window.attach_subview(map_controller, GUI::DispPoint(0, 0));
+    open_views.push_back(map);
+    describe_all_names_to_view(map);
+    if (info_panel)
+        info_panel->set_map_controller(map_controller);
+}
+
+void GUI_Controller::command_close_map_view() {
+    std::shared_ptr<Map_view> map = get_map_view();
+    if (info_panel)
+        info_panel->set_map_controller(nullptr);
+    map_view.reset();
+    map_controller = nullptr;
+    close_view(map);
+}
+
+std::shared_ptr<Map_view> GUI_Controller::get_map_view() {
+    if (!map_view)
+        throw Error(error_MapViewNotOpen_c);
+    return map_view;
+}
+
+void GUI_Controller::open_bridge_view(std::shared_ptr<Ship> ship, GUI::DispPoint position) {
+    const std::string name = ship->get_name();
+    auto found = bridge_views.find(name);
+    if (found != bridge_views.end() && found->second)
+        throw Error(error_BridgeViewAlreadyOpen_c);
+    auto bridge = std::make_shared<Bridge_view>(this, ship);
+    bridge_views[name] = bridge;
+    open_views.push_back(bridge);
+    Model::get()->attach(bridge);
+    window.attach_subview(bridge.get(), position);
+    describe_all_names_to_view(bridge);
+}
+
+std::shared_ptr<Bridge_view> GUI_Controller::get_bridge_view(const std::string& name) {
+    auto found = bridge_views.find(name);
+    if (found == bridge_views.end() || !found->second)
+        throw Error(error_BridgeViewNotOpen_c);
+    return found->second;
+}
+
+void GUI_Controller::close_bridge_view(const std::string& name) {
+    std::shared_ptr<Bridge_view> bridge = get_bridge_view(name);
+    bridge_views.erase(name);
+    close_view(bridge);
+}
+
+void GUI_Controller::close_view(const std::shared_ptr<GUI_based_view>& view) {
+    std::shared_ptr<GUI_based_view> keep = view; // the list may hold the last other owner
+    open_views.remove(keep);
+    Model::get()->detach(keep);
+    if (keep->get_parent())
+        keep->get_parent()->remove_subview(keep.get());
+}
+
+void GUI_Controller::command_open_bridge_view(GUI::DispPoint position) {
+    create_dialogue_box(dialogue_width_c, dialogue_height_c, "Ship Name?",
+                        [this, position](const std::string& name) {
+                            open_bridge_view_with_ship_name(this, name, position);
+                        })
+        ->pop_up(-1);
+}
+
+void open_bridge_view_with_ship_name(GUI_Controller* controller, const std::string& name,
+                                     GUI::DispPoint position) {
+    std::cout << "ship name: " << name << '\n';
+    controller->open_bridge_view(Model::get()->get_ship_ptr(name), position);
+}
+
+void GUI_Controller::describe_all_names_to_view(std::shared_ptr<GUI_based_view> view) {
+    const Model* model = Model::get();
+    const std::vector<std::shared_ptr<Island>> islands(model->islands_begin_iter(),
+                                                       model->islands_end_iter());
+    for (const auto& island : islands) {
+        std::cout << island->get_name_ref() << '\n';
+        view->describe_name(island->get_name(), "Island");
+    }
+    const std::vector<std::shared_ptr<Ship>> ships(model->ships_begin_iter(),
+                                                   model->ships_end_iter());
+    for (const auto& ship : ships) {
+        std::cout << ship->get_name_ref() << '\n';
+        view->describe_name(ship->get_name(), "Ship");
+    }
+}
+
+void GUI_Controller::command_go() {
+    GUI::App* app = GUI::App::get();
+    update_timer = app->repeat_on_timer([] { Model::get()->update(); }, every_frame_c, true);
+    view_timer = app->repeat_on_timer([this] { command_view_show(); }, every_frame_c, true);
+}
+
+void GUI_Controller::command_pause() {
+    GUI::App* app = GUI::App::get();
+    app->cancel_timer_op(update_timer);
+    app->cancel_timer_op(view_timer);
+}
+
+void GUI_Controller::command_view_show() {
+    for (const auto& view : open_views)
+        view->draw();
+}
+
+void GUI_Controller::command_ship_attack(std::shared_ptr<Commandable_object> object) {
+    create_dialogue_box(dialogue_width_c, dialogue_height_c, "Target Name?",
+                        [object](const std::string& name) {
+                            std::shared_ptr<Commandable_object> target =
+                                Model::get()->get_ship_ptr(name);
+                            object->attack(target);
+                        })
+        ->pop_up(-1);
+}
+
+std::shared_ptr<Commandable_object> GUI_Controller::get_selected_ship() {
+    if (!map_controller)
+        throw Error(error_MapViewNotOpen_c);
+    return map_controller->get_selected();
+}
+
+bool GUI_Controller::is_running() const {
+    return info_panel->get_go_pause_button()->is_running();
+}
+
+void GUI_Controller::go() {
+    if (is_running())
+        throw Error(error_AlreadyRunning_c);
+    info_panel->get_go_pause_button()->operation();
+}
+
+void GUI_Controller::pause() {
+    if (!is_running())
+        throw Error(error_NotRunning_c);
+    info_panel->get_go_pause_button()->operation();
+}
+
+void GUI_Controller::open_bridge(const std::string& ship_name, int x, int y) {
+    open_bridge_view(Model::get()->get_ship_ptr(ship_name), GUI::DispPoint(x, y));
+}
+
+void GUI_Controller::screenshot(const std::string& file_name) {
+    window.refresh();
+    if (file_name.empty() || SDL_SaveBMP(window.get_screen(), file_name.c_str()) != 0)
+        throw Error(error_ScreenshotFailed_c);
+}
+
+void GUI_Controller::poll_console() {
+    // Reads only what is already there, so the loop never waits for typing;
+    // a line runs once its newline has arrived.
+    while (console_open) {
+        pollfd input = {STDIN_FILENO, POLLIN, 0};
+        if (poll(&input, 1, 0) <= 0)
+            break;
+        if (!(input.revents & (POLLIN | POLLHUP))) {
+            console_open = false; // closed or invalid: nothing more will come
+            break;
+        }
+        char buffer[4096];
+        const ssize_t count = read(STDIN_FILENO, buffer, sizeof buffer);
+        if (count < 0 && (errno == EINTR || errno == EAGAIN))
+            break;
+        if (count <= 0) {
+            console_open = false; // end of input: the window stays open
+            break;
+        }
+        console_input.append(buffer, static_cast<std::size_t>(count));
+    }
+    std::string::size_type end;
+    while ((end = console_input.find('\n')) != std::string::npos) {
+        const std::string line = console_input.substr(0, end);
+        console_input.erase(0, end + 1);
+        if (!console.execute(line)) {
+            GUI::App::get()->quit();
+            return;
+        }
+    }
+}
+
+int SDL_main(int, char*[]) {
+    std::cout.setf(std::ios::fixed, std::ios::floatfield);
+    std::cout.precision(2);
+    try {
+        GUI_Controller controller;
+        controller.run();
+    } catch (const GUI::Error& error) {
+        std::cout.flush();
+        std::cerr << "flotilla: " << error.msg << '\n';
+        return 1;
+    } catch (const Error& error) {
+        std::cout.flush();
+        std::cerr << "flotilla: " << error.msg;
+        return 1;
+    }
+    return 0;
+}

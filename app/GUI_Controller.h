@@ -1,0 +1,116 @@
+#ifndef FLOTILLA_APP_GUI_CONTROLLER_H
+#define FLOTILLA_APP_GUI_CONTROLLER_H
+
+#include "app/Console.h"
+#include "app/ConsoleWindow.h"
+#include "app/WorldCommands.h"
+#include "gui/DispPoint.h"
+#include "gui/Window.h"
+#include "sim/Geometry.h"
+#include "views/IconController.h"
+
+#include <list>
+#include <map>
+#include <memory>
+#include <string>
+
+class Bridge_view;
+class Commandable_object;
+class GUI_based_view;
+class Island;
+class MainView;
+class MapViewController;
+class MapViewInfoPanel;
+class Map_view;
+class Ship;
+
+namespace GUI {
+class GUITimer_command;
+}
+
+// The application: it opens the window, fills the world with its start-up
+// islands and ships, composes the map, the bridge views and the control
+// panel, and owns the commands that change the world or the open views. The
+// console runs beside the window through the same commands.
+class GUI_Controller : public IconController, public ConsoleWindow {
+public:
+    // Everything up to the event loop, in start-up order.
+    GUI_Controller();
+    ~GUI_Controller();
+    GUI_Controller(const GUI_Controller&) = delete;
+    GUI_Controller& operator=(const GUI_Controller&) = delete;
+
+    // Runs the event loop until the user quits.
+    void run();
+
+    std::shared_ptr<Island> add_island(const std::string& name, Point position, double fuel,
+                                       double production_rate);
+    std::shared_ptr<Ship> add_ship(const std::string& name, const std::string& kind,
+                                   Point position);
+
+    void command_open_map_view();
+    void command_close_map_view();
+    std::shared_ptr<Map_view> get_map_view();
+    void open_bridge_view(std::shared_ptr<Ship> ship, GUI::DispPoint position);
+    std::shared_ptr<Bridge_view> get_bridge_view(const std::string& name);
+    // Asks for a ship's name and opens its bridge view at the position.
+    void command_open_bridge_view(GUI::DispPoint position);
+    void close_bridge_view(const std::string& name);
+    void describe_all_names_to_view(std::shared_ptr<GUI_based_view> view);
+
+    void command_go();
+    void command_pause();
+    // Draws every open view: the map first, then the bridges in opening order.
+    void command_view_show();
+    // Asks for a target's name and sets the object on it.
+    void command_ship_attack(std::shared_ptr<Commandable_object> object);
+
+    // The first ship selected on the map; throws without an open map.
+    std::shared_ptr<Commandable_object> get_selected_ship();
+
+    void select(const std::string& name) override { selected_name = name; }
+
+    // The console's window commands.
+    void go() override;
+    void pause() override;
+    void open_map() override { command_open_map_view(); }
+    void close_map() override { command_close_map_view(); }
+    void open_bridge(const std::string& ship_name, int x, int y) override;
+    void close_bridge(const std::string& ship_name) override { close_bridge_view(ship_name); }
+    void screenshot(const std::string& file_name) override;
+    void redraw_views() override { command_view_show(); }
+
+    WorldCommands& get_commands() { return commands; }
+    MainView* get_main_view() const { return main_view; }
+
+private:
+    MapViewController* map_controller = nullptr;
+    std::shared_ptr<Map_view> map_view;
+    std::map<std::string, std::shared_ptr<Bridge_view>> bridge_views;
+    std::list<std::shared_ptr<GUI_based_view>> open_views;
+    GUI::Window window;
+    GUI::GUITimer_command* update_timer = nullptr;
+    GUI::GUITimer_command* view_timer = nullptr;
+    std::string selected_name;
+
+    WorldCommands commands;
+    MainView* main_view = nullptr;
+    MapViewInfoPanel* info_panel = nullptr;
+    Console console;
+    std::string console_input; // a line still waiting for its newline
+    bool console_open = true;
+
+    void introduce_name(const std::string& name, const std::string& type);
+    void close_view(const std::shared_ptr<GUI_based_view>& view);
+    bool is_running() const;
+    void poll_console();
+};
+
+// The "Ship Name?" box's action.
+void open_bridge_view_with_ship_name(GUI_Controller* controller, const std::string& name,
+                                     GUI::DispPoint position);
+
+// The program's entry with a window.
+int SDL_main(int argc, char* argv[]);
+
+#endif

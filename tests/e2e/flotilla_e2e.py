@@ -1,0 +1,248 @@
+"""Drives the real flotilla window in a private X server: real X input through
+xdotool, the console through a pipe, pictures through the console's screenshot
+command. A failed expect() is recorded and the run goes on, so one run reports
+every fault it meets."""
+import os
+import re
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import traceback
+
+SEA = (127, 176, 212)
+PANEL_GREY = (136, 136, 136)
+BACKGROUND_GREY = (170, 170, 170)
+HALO_YELLOW = (238, 238, 0)
+RED = (255, 0, 0)
+BLACK = (0, 0, 0)
+
+# Window positions, from the fixed layout of the main window.
+GO_BUTTON = (430, 220)
+ATTACK_BUTTON = (430, 170)
+JOYSTICK_CENTRE = (382, 127)
+ZOOM_SLIDER_LEFT = (360, 70)
+DIALOGUE_FIELD = (300, 290)
+DIALOGUE_ENTER = (340, 330)
+DIALOGUE_CANCEL = (200, 330)
+MESSAGE_LINE = (100, 580, 400, 20)
+AJAX_BLIP = (131, 192)
+# Clear of every view, control and the message line: the pointer rests there
+# so that no button shows its hovered look in a screenshot.
+RESTING_PLACE = (580, 20)
+
+
+class Image:
+    """A screenshot, from the uncompressed 16-, 24- or 32-bit BMP SDL saves."""
+
+    def __init__(self, path):
+        data = open(path, "rb").read()
+        offset, _, width, height, _, bits, compression = struct.unpack_from("<IIiiHHI", data, 10)
+        masks = {16: (0x7C00, 0x03E0, 0x001F)}.get(bits, (0xFF0000, 0x00FF00, 0x0000FF))
+        if compression == 3:
+            masks = struct.unpack_from("<III", data, 54)
+        size, stride = bits // 8, (width * bits + 31) // 32 * 4
+        self.rows = []
+        for y in range(abs(height)):
+            start = offset + y * stride
+            self.rows.append([tuple(channel(int.from_bytes(data[i:i + size], "little"), m)
+                                    for m in masks)
+                              for i in range(start, start + width * size, size)])
+        if height > 0:
+            self.rows.reverse()
+        self.width, self.height = width, abs(height)
+
+    def px(self, x, y):
+        return self.rows[y][x]
+
+    def region(self, x, y, w, h):
+        return [p for row in self.rows[y:y + h] for p in row[x:x + w]]
+
+    def count(self, colour, x, y, w, h):
+        return sum(1 for p in self.region(x, y, w, h) if matches(p, colour))
+
+
+def dialogue_open(image):
+    """Whether a dialogue box covers its corner of the map."""
+    return image.count(SEA, 150, 250, 150, 50) == 0
+
+
+def channel(value, mask):
+    shift = (mask & -mask).bit_length() - 1
+    return ((value & mask) >> shift) * 255 // (mask >> shift)
+
+
+def matches(pixel, colour):
+    """Whether a pixel shows `colour`, allowing for the 16-bit window keeping
+    only 5 bits of red and blue and 6 of green."""
+    r, g, b = colour
+    return pixel in (colour, (r & 0xF8, g & 0xFC, b & 0xF8))
+
+
+class Session:
+    def __init__(self, binary):
+        if not shutil.which("Xvfb") or not shutil.which("xdotool"):
+            print("SKIP: Xvfb or xdotool is missing")
+            sys.exit(77)
+        self.binary, self.failures, self.lines = os.path.abspath(binary), [], []
+        self.new_line, self.shot_count = threading.Condition(), 0
+        self.shots = tempfile.mkdtemp(prefix="flotilla-e2e-")
+        self.xvfb = self.program = None
+
+    def __enter__(self):
+        try:
+            self._start_x_server()
+            self.env = dict(os.environ, DISPLAY=self.display)
+            self.program = subprocess.Popen(
+                [self.binary], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                stderr=open(os.path.join(self.shots, "stderr.txt"), "wb"), env=self.env)
+            threading.Thread(target=self._read_output, daemon=True).start()
+            self.window = self._find_window()
+        except BaseException:
+            self.__exit__(*sys.exc_info())
+        return self
+
+    def __exit__(self, kind, value, trace):
+        if kind is not None:
+            self.failures.append("".join(traceback.format_exception(kind, value, trace)))
+        for process in (self.program, self.xvfb):
+            if process and process.poll() is None:
+                process.terminate()
+                process.wait()
+        if not self.failures:
+            shutil.rmtree(self.shots, ignore_errors=True)
+            print("PASS")
+            return True
+        print("\n".join("FAIL: " + f for f in self.failures))
+        print("--- last lines of standard output ---\n" + "\n".join(self.lines[-40:]))
+        with open(os.path.join(self.shots, "stderr.txt"), errors="replace") as errors:
+            print("--- standard error ---\n" + errors.read())
+        print(f"--- screenshots kept in {self.shots}", flush=True)
+        os._exit(1)
+
+    def _start_x_server(self):
+        # -displayfd picks a free display and tells it once the server is up;
+        # -noreset keeps one client's leaving from resetting the server while
+        # the next one connects.
+        read_end, write_end = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "640x640x24",
+             "-nolisten", "tcp", "-noreset"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end, "rb") as announcement:
+            number = announcement.readline().strip()
+        if not number:
+            raise RuntimeError("Xvfb did not start")
+        self.display = ":" + number.decode()
+        from Xlib import display
+        self.x = display.Display(self.display)
+
+    def _find_window(self):
+        found = subprocess.run(["xdotool", "search", "--sync", "--pid", str(self.program.pid)],
+                               env=self.env, capture_output=True, text=True, timeout=10)
+        return found.stdout.split()[0]
+
+    def _read_output(self):
+        for raw in self.program.stdout:
+            with self.new_line:
+                self.lines.append(raw.decode("utf-8", "replace").rstrip("\n"))
+                self.new_line.notify_all()
+
+    def close_window(self, timeout=10):
+        """Asks to close the window as a window manager would; returns the exit status."""
+        from Xlib import X, protocol
+        window = self.x.create_resource_object("window", int(self.window))
+        delete = self.x.intern_atom("WM_DELETE_WINDOW")
+        window.send_event(protocol.event.ClientMessage(
+            window=window, client_type=self.x.intern_atom("WM_PROTOCOLS"),
+            data=(32, [delete, X.CurrentTime, 0, 0, 0])), event_mask=X.NoEventMask)
+        self.x.flush()
+        try:
+            status = self.program.wait(timeout)
+        except subprocess.TimeoutExpired:
+            return None
+        time.sleep(0.2)  # lets the reader take the last lines
+        return status
+
+    def expect(self, condition, message):
+        if not condition:
+            self.failures.append(message)
+
+    # Standard output: a mark is a position in the lines read so far.
+    def mark(self):
+        return len(self.lines)
+
+    def lines_since(self, since, pattern=""):
+        return [line for line in self.lines[since:] if re.search(pattern, line)]
+
+    def wait_for(self, pattern, since=0, timeout=5.0):
+        """The first line from `since` on that matches `pattern`, or None."""
+        deadline = time.time() + timeout
+        with self.new_line:
+            while not self.lines_since(since, pattern) and time.time() < deadline:
+                self.new_line.wait(0.1)
+        return (self.lines_since(since, pattern) or [None])[0]
+
+    def console(self, line):
+        self.program.stdin.write((line + "\n").encode())
+        self.program.stdin.flush()
+
+    def screenshot(self, label):
+        """The window once every input sent so far has been handled."""
+        # A screenshot is taken in the frame that reads the line, perhaps
+        # after that frame handled its events: the first one only makes sure
+        # that the second is read in a later frame.
+        self._save(os.path.join(self.shots, "sync.bmp"))
+        self.shot_count += 1
+        path = os.path.join(self.shots, f"{self.shot_count:02d}-{label}.bmp")
+        self._save(path)
+        return Image(path)
+
+    def _save(self, path, timeout=5.0):
+        if os.path.exists(path):
+            os.remove(path)
+        self.console("screenshot " + path)
+        deadline = time.time() + timeout
+        while time.time() < deadline and self.program.poll() is None:
+            # The file's size goes into its header last, once the pixels are out.
+            if os.path.exists(path):
+                head = open(path, "rb").read(6).ljust(6, b"\0")
+                if 0 < struct.unpack_from("<I", head, 2)[0] <= os.path.getsize(path):
+                    return
+            time.sleep(0.02)
+        raise RuntimeError(f"screenshot {path} was not written")
+
+    def xdotool(self, *args):
+        subprocess.run(["xdotool", *map(str, args)], env=self.env, check=True)
+
+    def move(self, point):
+        self.xdotool("mousemove", "--window", self.window, *point)
+
+    def press(self, point):
+        self.move(point)
+        self.xdotool("mousedown", 1)
+
+    def release(self):
+        self.xdotool("mouseup", 1)
+
+    def click(self, point):
+        self.move(point)
+        self.xdotool("click", 1)
+
+    def answer_dialogue(self, text):
+        """Types into the dialogue box on top and presses its Enter button."""
+        self.click(DIALOGUE_FIELD)
+        self.xdotool("type", "--delay", 40, text)
+        self.click(DIALOGUE_ENTER)
+
+
+def run(test):
+    """Runs a test function with a Session for the binary named on the command line."""
+    if len(sys.argv) != 2:
+        sys.exit(f"usage: {sys.argv[0]} path/to/flotilla")
+    with Session(sys.argv[1]) as session:
+        test(session)
