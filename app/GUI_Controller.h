@@ -81,6 +81,7 @@ public:
     void redraw_views() override { command_view_show(); }
 
     WorldCommands& get_commands() { return commands; }
+    GUI::Window& get_window() { return window; }
     MainView* get_main_view() const { return main_view; }
 
 private:

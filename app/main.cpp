@@ -8,6 +8,9 @@
 #include <unistd.h>
 
 int main(int argc, char* argv[]) {
+    // Nothing writes standard output through C's stdio, so the C++ stream
+    // can keep its own buffer: every tick writes a line per ship.
+    std::ios::sync_with_stdio(false);
     std::cout.setf(std::ios::fixed, std::ios::floatfield);
     std::cout.precision(2);
 

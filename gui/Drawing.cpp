@@ -17,6 +17,15 @@ SDL_Surface* create_rgba_surface(int width, int height) {
                                 blue_mask_c, alpha_mask_c);
 }
 
+// The alpha mask of the first surface leaves its conversion flagged for
+// blending, though the display format keeps no alpha: every copy would then
+// blend pixel by pixel to the same result a plain copy gives.
+SDL_Surface* opaque(SDL_Surface* surface) {
+    if (surface)
+        SDL_SetAlpha(surface, 0, SDL_ALPHA_OPAQUE);
+    return surface;
+}
+
 bool is_inside(const SDL_Surface* surface, int x, int y) {
     return x >= 0 && y >= 0 && x < surface->w && y < surface->h;
 }
@@ -60,7 +69,7 @@ SDL_Surface* create_SDL_Surface(int width, int height) {
         std::cout << "CreateRGBSurface failed: \n" << SDL_GetError() << '\n';
         return nullptr;
     }
-    SDL_Surface* converted = SDL_DisplayFormat(created);
+    SDL_Surface* converted = opaque(SDL_DisplayFormat(created));
     SDL_FreeSurface(created);
     if (!converted) {
         std::cout << "updateimage in CreateRGBSurface failed: \n" << SDL_GetError();
@@ -144,7 +153,7 @@ SDL_Surface* prepare_SDL_surface(int width, int height) {
     SDL_Surface* created = create_rgba_surface(width, height);
     if (!created)
         throw Error(std::string("CreateRGBSurface failed: \n") + SDL_GetError());
-    SDL_Surface* converted = SDL_DisplayFormat(created);
+    SDL_Surface* converted = opaque(SDL_DisplayFormat(created));
     SDL_FreeSurface(created);
     if (!converted)
         throw Error(std::string("updateimage in CreateRGBSurface failed: \n") + SDL_GetError());

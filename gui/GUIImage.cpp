@@ -15,6 +15,8 @@ SDL_Surface* blank_display_surface(int width, int height) {
         return nullptr;
     SDL_Surface* converted = SDL_DisplayFormat(created);
     SDL_FreeSurface(created);
+    if (converted)
+        SDL_SetAlpha(converted, 0, SDL_ALPHA_OPAQUE); // as create_SDL_Surface's
     return converted;
 }
 

@@ -96,8 +96,15 @@ void View::render_image(SDL_Surface* surface, int width, int height, DispPoint p
 void View::set_clear_color(SDL_Color color) {
     clear_color = color;
     has_clear_color = true;
-    SDL_SetColorKey(display, SDL_SRCCOLORKEY,
+    SDL_SetColorKey(display, SDL_SRCCOLORKEY | SDL_RLEACCEL,
                     SDL_MapRGB(display->format, color.r, color.g, color.b));
+}
+
+void View::set_display_key() {
+    // Run-length encoding makes copying a mostly clear view (an icon, a
+    // label) cheap; SDL redoes it after the view is recomposited.
+    SDL_SetColorKey(display, SDL_SRCCOLORKEY | SDL_RLEACCEL,
+                    SDL_MapRGB(display->format, clear_color.r, clear_color.g, clear_color.b));
 }
 
 void View::mark_changed() {
@@ -105,13 +112,21 @@ void View::mark_changed() {
         view->changed = true;
 }
 
+std::size_t View::recomposition_count = 0;
+
 void View::refresh() {
     if (!changed)
         return;
+    ++recomposition_count;
     render_image(image, w, h, DispPoint(0, 0));
     for (View* subview : subviews) {
+        // A subview parked out of sight (an icon not shown) costs nothing: it
+        // keeps its changed flag and is brought up to date when it shows.
+        const DispPoint at = subview->rel_pos;
+        if (at.x >= w || at.y >= h || at.x + subview->w <= 0 || at.y + subview->h <= 0)
+            continue;
         subview->refresh();
-        render_image(subview->display, subview->w, subview->h, subview->rel_pos);
+        render_image(subview->display, subview->w, subview->h, at);
     }
     changed = false;
 }

@@ -6,6 +6,7 @@
 
 #include <SDL.h>
 
+#include <cstddef>
 #include <list>
 
 class GUIImage;
@@ -54,6 +55,9 @@ public:
     bool need_to_refresh() const { return changed; }
     // Recomposites the changed branches below this view.
     void refresh();
+    // How many views have been recomposited so far in this process: what a
+    // change costs, counted rather than timed.
+    static std::size_t get_recomposition_count() { return recomposition_count; }
     // Keeps the old drawing in the top-left corner.
     void resize(int width, int height);
 
@@ -96,11 +100,13 @@ private:
     SDL_Color clear_color = {0, 0, 0, 0};
     View* parent = nullptr;
     std::list<View*> subviews;
+    static std::size_t recomposition_count;
     // Where this view sits in its parent's list: a view has at most one
     // parent, so finding it there never needs a search.
     std::list<View*>::iterator place_in_parent;
 
     void detach(View* view);
+    void set_display_key();
 };
 
 } // namespace GUI

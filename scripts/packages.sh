@@ -1,7 +1,7 @@
 # Debian packages the build and the tests need, and a function that installs
 # the missing ones (through sudo when not root). Sourced by the set-up scripts.
 
-flotilla_packages=(g++ make cmake pkg-config libgtest-dev
+flotilla_packages=(g++ make cmake pkg-config libgtest-dev libbenchmark-dev
     libsdl1.2-dev libsdl-ttf2.0-dev libsdl-mixer1.2-dev fonts-liberation
     xvfb xauth xdotool python3 python3-xlib)
 

@@ -1,5 +1,7 @@
 #include "sim/View.h"
 
+#include <iterator>
+
 void View::update_location(const std::string& name, Point location) {
     obj_locations[name] = location;
 }

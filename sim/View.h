@@ -11,6 +11,9 @@
 // object still present, in name order, for drawing.
 class View {
 public:
+    View() : next_update(obj_locations.end()) {}
+    View(const View&) = delete;
+    View& operator=(const View&) = delete;
     virtual ~View() = default;
 
     virtual void update_location(const std::string& name, Point location);
@@ -24,6 +27,9 @@ protected:
 
 private:
     std::map<std::string, Point> obj_locations;
+    // The world reports every object in name order, once per tick: the entry
+    // after the one last updated is almost always the next one asked for.
+    std::map<std::string, Point>::iterator next_update;
 };
 
 #endif

@@ -45,12 +45,12 @@ void Bridge_view::draw() {
     const Point own = ship_ptr->get_location();
     std::cout << "Bridge view from " << name << " position " << own << " heading " << course
               << '\n';
+    Icon_cursor icons = icon_cursor();
     for (const auto& object : get_obj_locations()) {
         const Compass_position cp(own, object.second);
         if (cp.range < min_visible_range_c || cp.range > max_visible_range_c) {
-            auto icon = get_obj_images().find(object.first);
-            if (icon != get_obj_images().end())
-                move_subview(icon->second, out_of_sight());
+            if (GUI::View* icon = icons.find(object.first))
+                move_subview(icon, out_of_sight());
             continue;
         }
         double rel = cp.bearing - course;
@@ -59,7 +59,7 @@ void Bridge_view::draw() {
         else if (rel > 180.)
             rel -= 360.;
         std::cout << "checking " << object.first << '\n';
-        GUI::View* icon = icon_for(object.first);
+        GUI::View* icon = icons.get(object.first);
         int x = 0;
         int y = 0;
         if (get_subscripts(x, y, Point(rel, horizon_c))) {

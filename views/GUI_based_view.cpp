@@ -71,8 +71,13 @@ void GUI_based_view::set_origin(Point origin_) {
 }
 
 void GUI_based_view::describe_name(const std::string& name, const std::string& type) {
-    GUIImage picture(image_for_type(type), false, no_key_c);
-    auto* icon = new SimObjView(name, picture, controller);
+    // Each kind's picture is read from its file once per view; icons take
+    // copies of it.
+    const std::string file = image_for_type(type);
+    auto loaded = loaded_pictures.find(file);
+    if (loaded == loaded_pictures.end())
+        loaded = loaded_pictures.emplace(file, GUIImage(file, false, no_key_c)).first;
+    auto* icon = new SimObjView(name, loaded->second, controller);
     // Outside the visible area of both kinds of view until draw places it.
     attach_subview(icon, GUI::DispPoint(get_h(), get_w()));
     auto earlier = obj_images.find(name);
@@ -141,9 +146,17 @@ void GUI_based_view::draw_text(const std::string& text, GUI::DispPoint position)
         draw_onto_self(GUIImage(rendered), position);
 }
 
-GUI::View* GUI_based_view::icon_for(const std::string& name) const {
-    auto found = obj_images.find(name);
-    if (found == obj_images.end())
+GUI::View* GUI_based_view::Icon_cursor::find(const std::string& name) {
+    while (next != icons.end() && next->first < name)
+        ++next;
+    if (next == icons.end() || next->first != name)
+        return nullptr;
+    return next->second;
+}
+
+GUI::View* GUI_based_view::Icon_cursor::get(const std::string& name) {
+    GUI::View* icon = find(name);
+    if (!icon)
         throw Error("No Image for " + name + "!");
-    return found->second;
+    return icon;
 }

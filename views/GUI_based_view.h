@@ -52,8 +52,22 @@ protected:
 
     // Where icons go when their object is not to be shown.
     GUI::DispPoint out_of_sight() const { return GUI::DispPoint(get_h() + 10, get_w() + 10); }
-    // The object's icon; throws "No Image for NAME!" for an object never introduced.
-    GUI::View* icon_for(const std::string& name) const;
+    // Finds icons for names asked in ascending order, as draw walks the
+    // locations, in one pass over the icons instead of a search for each.
+    class Icon_cursor {
+    public:
+        explicit Icon_cursor(const std::map<std::string, GUI::View*>& icons_)
+            : icons(icons_), next(icons_.begin()) {}
+        // Null for a name that was never introduced.
+        GUI::View* find(const std::string& name);
+        // Throws "No Image for NAME!" for a name that was never introduced.
+        GUI::View* get(const std::string& name);
+
+    private:
+        const std::map<std::string, GUI::View*>& icons;
+        std::map<std::string, GUI::View*>::const_iterator next;
+    };
+    Icon_cursor icon_cursor() const { return Icon_cursor(obj_images); }
     void draw_text(const std::string& text, GUI::DispPoint position);
 
     bool x_labels_every_third = true;
@@ -68,6 +82,7 @@ private:
     double scale;
     Point origin;
     GUIImage wash; // kept while it covers the view
+    std::map<std::string, GUIImage> loaded_pictures;
 
     void draw_label(double value, GUI::DispPoint position);
 };

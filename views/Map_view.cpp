@@ -31,8 +31,9 @@ void Map_view::draw() {
     std::cout << "Display size: " << get_height() << ", scale: " << get_scale()
               << ", origin: " << get_origin() << '\n';
     std::vector<const std::string*> outside;
+    Icon_cursor icons = icon_cursor();
     for (const auto& object : get_obj_locations()) {
-        GUI::View* icon = icon_for(object.first);
+        GUI::View* icon = icons.get(object.first);
         int x = 0;
         int y = 0;
         if (get_subscripts(x, y, object.second)) {

@@ -1,0 +1,250 @@
+// How long a tick and a frame take as the world grows, against the floor set
+// by writing the same amount of output. Standard output goes to /dev/null
+// while measuring; formatting and writing are part of what is measured.
+//
+//   build/flotilla-bench --benchmark_filter='BM_(WorldTick|Frame|OutputFloor)'
+
+#include "app/GUI_Controller.h"
+#include "gui/Window.h"
+#include "sim/Island.h"
+#include "sim/Model.h"
+#include "sim/Ship.h"
+#include "sim/Ship_factory.h"
+#include "sim/View.h"
+#include "views/Bridge_view.h"
+#include "views/Map_view.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Sends standard output to /dev/null for as long as it lives.
+class Silence {
+public:
+    Silence() : sink("/dev/null"), voice(std::cout.rdbuf(sink.rdbuf())) {}
+    ~Silence() {
+        std::cout.flush();
+        std::cout.rdbuf(voice);
+    }
+
+private:
+    std::ofstream sink;
+    std::streambuf* voice;
+};
+
+const char* const kinds_c[] = {"Tanker", "Cruiser", "Torpedo_boat", "Cruise_ship"};
+
+// Counts the lines written through it, to size the output floor.
+class Line_counter : public std::streambuf {
+public:
+    long lines = 0;
+
+protected:
+    int overflow(int c) override {
+        if (c == '\n')
+            ++lines;
+        return c;
+    }
+};
+
+Point spot(int i) {
+    return Point(5. + (i * 37) % 41, 5. + (i * 53) % 43);
+}
+
+// Ships of every kind on varied orders over the start-up islands: tankers
+// cycling, cruise ships touring, warships attacking each other in pairs, the
+// rest sailing or lying docked.
+void add_working_ships(
+    int count, int first_index,
+    const std::function<std::shared_ptr<Ship>(const std::string&, const std::string&, Point)>& add,
+    bool attacks) {
+    Model* model = Model::get();
+    std::shared_ptr<Ship> previous_warship;
+    for (int i = first_index; i < first_index + count; ++i) {
+        const std::string kind = kinds_c[i % 4];
+        auto ship = add("S" + std::to_string(i), kind, spot(i));
+        switch (i % 4) {
+        case 0:
+            ship->set_load_destination(model->get_island_ptr("Exxon"));
+            ship->set_unload_destination(model->get_island_ptr("Shell"));
+            break;
+        case 3:
+            ship->set_destination_position_and_speed(
+                model->get_island_ptr("Bermuda")->get_location(), 12.);
+            break;
+        default:
+            if (attacks && previous_warship) {
+                ship->attack(previous_warship);
+                previous_warship.reset();
+            } else {
+                previous_warship = ship;
+                ship->set_course_and_speed((i * 29) % 360, 5.);
+            }
+            break;
+        }
+    }
+}
+
+void build_tick_world(int ships) {
+    Model* model = Model::get();
+    model->clear();
+    model->add_island(std::make_shared<Island>("Exxon", Point(10., 10.), 1000., 200.));
+    model->add_island(std::make_shared<Island>("Shell", Point(0., 30.), 1000., 200.));
+    model->add_island(std::make_shared<Island>("Bermuda", Point(20., 20.), 0., 0.));
+    model->add_island(std::make_shared<Island>("Treasure_Island", Point(50., 5.), 100., 5.));
+    add_working_ships(
+        ships, 0,
+        [model](const std::string& name, const std::string& kind, Point where) {
+            auto ship = create_ship(name, kind, where);
+            model->add_ship(ship);
+            return ship;
+        },
+        true);
+}
+
+void BM_WorldTick(benchmark::State& state) {
+    const int ships = static_cast<int>(state.range(0));
+    Silence silence;
+    build_tick_world(ships);
+    int ticks = 0;
+    for (auto _ : state) {
+        // Battles thin the fleet; start afresh before the count drifts far.
+        if (++ticks % 400 == 0) {
+            state.PauseTiming();
+            build_tick_world(ships);
+            state.ResumeTiming();
+        }
+        Model::get()->update();
+    }
+    state.SetItemsProcessed(state.iterations() * ships);
+    // The application's benchmarks build their own world.
+    Model::get()->clear();
+}
+BENCHMARK(BM_WorldTick)->Arg(10)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The application, built once: a process may open only one window.
+GUI_Controller& application() {
+    static GUI_Controller* controller = [] {
+        Silence silence;
+        return new GUI_Controller;
+    }();
+    return *controller;
+}
+
+// Sets the running application's world to `ships` ships (the start-up five
+// included), adding working ships or taking the added ones away again.
+// Frames keep every ship afloat, so the count stays put while measuring.
+void set_application_world(int ships) {
+    GUI_Controller& controller = application();
+    static std::vector<std::string> added;
+    Model* model = Model::get();
+    const int start_up = 5;
+    while (start_up + static_cast<int>(added.size()) > ships && !added.empty()) {
+        model->remove_ship(model->get_ship_ptr(added.back()));
+        added.pop_back();
+    }
+    const int missing = ships - start_up - static_cast<int>(added.size());
+    if (missing <= 0)
+        return;
+    // Every view would otherwise be told every object's location once for
+    // each ship added; detached while the fleet grows, each is told once.
+    std::vector<std::shared_ptr<View>> views = {controller.get_map_view()};
+    for (const char* ship : {"Ajax", "Xerxes", "Valdez"})
+        views.push_back(controller.get_bridge_view(ship));
+    for (const auto& view : views)
+        model->detach(view);
+    static int next_index = 0;
+    add_working_ships(
+        missing, next_index,
+        [&controller](const std::string& name, const std::string& kind, Point where) {
+            added.push_back(name);
+            return controller.add_ship(name, kind, where);
+        },
+        false);
+    next_index += missing;
+    for (const auto& view : views)
+        model->attach(view);
+}
+
+void run_frame(GUI_Controller& controller) {
+    Model::get()->update();
+    controller.command_view_show();
+    controller.get_window().refresh();
+}
+
+void BM_Frame(benchmark::State& state) {
+    const int ships = static_cast<int>(state.range(0));
+    GUI_Controller& controller = application();
+    Silence silence;
+    set_application_world(ships);
+    for (auto _ : state)
+        run_frame(controller);
+    state.SetItemsProcessed(state.iterations() * ships);
+}
+
+// Writes as many lines as one frame of that world writes, in the same shapes
+// (a name with a point of two-decimal numbers, or with two whole numbers),
+// with no simulation behind them.
+void BM_OutputFloor(benchmark::State& state) {
+    const int ships = static_cast<int>(state.range(0));
+    GUI_Controller& controller = application();
+    long lines = 0;
+    {
+        Silence silence;
+        set_application_world(ships);
+        Line_counter counter;
+        std::streambuf* sink = std::cout.rdbuf(&counter);
+        run_frame(controller);
+        std::cout.rdbuf(sink);
+        lines = counter.lines;
+    }
+    Silence silence;
+    std::vector<std::string> names;
+    for (int i = 0; i < ships; ++i)
+        names.push_back("S" + std::to_string(i));
+    for (auto _ : state) {
+        long written = 0;
+        for (int i = 0; written < lines; ++i, ++written) {
+            const std::string& name = names[static_cast<std::size_t>(i) % names.size()];
+            if (i % 2 == 0)
+                std::cout << name << " now at " << Point(i * 0.37, i * 0.53) << '\n';
+            else
+                std::cout << "drawing " << name << " at position " << i % 200 << ", " << 6 << '\n';
+        }
+        std::cout.flush();
+    }
+    state.counters["lines"] = static_cast<double>(lines);
+}
+
+} // namespace
+
+BENCHMARK(BM_Frame)->Arg(5)->Arg(100)->Arg(1000)->Arg(2000)->Arg(10000)->Unit(
+    benchmark::kMillisecond);
+BENCHMARK(BM_OutputFloor)
+    ->Arg(5)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Arg(2000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    setenv("FLOTILLA_RESOURCES", FLOTILLA_BENCH_RESOURCES, 0);
+    std::ios::sync_with_stdio(false);
+    std::cout.setf(std::ios::fixed, std::ios::floatfield);
+    std::cout.precision(2);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
