@@ -86,10 +86,13 @@ void GUILetter::drawself(SDL_Surface* surface, int x, int y) const {
 }
 
 SDL_Surface* createText2(const std::string& text, int size, SDL_Color color) {
-    TTF_Font* font = TTF_OpenFont("GUIFonts//arial.ttf", size);
-    if (!font)
+    // The font is kept open with the letters' fonts: opening it anew for
+    // every grid label made start-up and every pan of the map slow.
+    TTF_Font* font = nullptr;
+    try {
+        font = font_of_size(size);
+    } catch (const GUI::Error&) {
         throw GUI::Error("Couldn't load font: arial.ttf");
-    SDL_Surface* rendered = TTF_RenderText_Solid(font, text.c_str(), color);
-    TTF_CloseFont(font);
-    return rendered;
+    }
+    return TTF_RenderText_Solid(font, text.c_str(), color);
 }

@@ -33,8 +33,7 @@ private:
     SDL_Surface* glyph;
 };
 
-// The whole string as one surface (null for an empty string). Opens and
-// closes the font on every call; for text that changes rarely.
+// The whole string as one surface (null for an empty string).
 SDL_Surface* createText2(const std::string& text, int size, SDL_Color color);
 
 #endif
