@@ -33,7 +33,7 @@ View::View(int width, int height)
 
 View::~View() {
     for (View* subview : subviews)
-        delete subview;
+        delete subview; // a hole is null, and deleting null is nothing
     SDL_FreeSurface(image);
     SDL_FreeSurface(display);
 }
@@ -44,15 +44,31 @@ void View::attach_subview(View* view, DispPoint position) {
     if (view == this)
         throw Error("Cannot attach a view to itself!");
     view->rel_pos = position;
-    view->place_in_parent = subviews.insert(subviews.end(), view);
+    view->place_in_parent = subviews.size();
+    subviews.push_back(view);
     view->parent = this;
     mark_changed();
 }
 
 void View::detach(View* view) {
-    subviews.erase(view->place_in_parent);
+    subviews[view->place_in_parent] = nullptr;
+    ++holes;
     view->parent = nullptr;
+    if (holes * 2 > subviews.size())
+        squeeze_out_holes();
     mark_changed();
+}
+
+void View::squeeze_out_holes() {
+    std::size_t kept = 0;
+    for (View* subview : subviews) {
+        if (!subview)
+            continue;
+        subview->place_in_parent = kept;
+        subviews[kept++] = subview;
+    }
+    subviews.resize(kept);
+    holes = 0;
 }
 
 void View::remove_subview(View* view) {
@@ -62,6 +78,10 @@ void View::remove_subview(View* view) {
 }
 
 void View::remove_last_subview() {
+    while (!subviews.empty() && !subviews.back()) {
+        subviews.pop_back();
+        --holes;
+    }
     if (subviews.empty())
         throw Error("view has not subviews!");
     detach(subviews.back());
@@ -120,6 +140,8 @@ void View::refresh() {
     ++recomposition_count;
     render_image(image, w, h, DispPoint(0, 0));
     for (View* subview : subviews) {
+        if (!subview)
+            continue;
         // A subview parked out of sight (an icon not shown) costs nothing: it
         // keeps its changed flag and is brought up to date when it shows.
         const DispPoint at = subview->rel_pos;
@@ -183,6 +205,8 @@ View* View::get_view_from_point(DispPoint point) {
         return nullptr;
     View* result = this;
     for (View* subview : subviews) {
+        if (!subview)
+            continue;
         if (View* hit = subview->get_view_from_point(own))
             result = hit;
     }

@@ -7,7 +7,7 @@
 #include <SDL.h>
 
 #include <cstddef>
-#include <list>
+#include <vector>
 
 class GUIImage;
 
@@ -99,13 +99,18 @@ private:
     bool has_clear_color = false;
     SDL_Color clear_color = {0, 0, 0, 0};
     View* parent = nullptr;
-    std::list<View*> subviews;
+    // In compositing order. A detached view leaves a hole (null) so that
+    // detaching stays O(1); the holes are squeezed out once they are half
+    // the list. Contiguous, because every frame walks the whole list.
+    std::vector<View*> subviews;
+    std::size_t holes = 0;
     static std::size_t recomposition_count;
     // Where this view sits in its parent's list: a view has at most one
     // parent, so finding it there never needs a search.
-    std::list<View*>::iterator place_in_parent;
+    std::size_t place_in_parent = 0;
 
     void detach(View* view);
+    void squeeze_out_holes();
     void set_display_key();
 };
 

@@ -131,6 +131,7 @@ std::shared_ptr<Island> Model::get_island_ptr_from_location(double x, double y) 
 void Model::add_island(std::shared_ptr<Island> island) {
     islands.insert(island);
     objects.insert(island);
+    walk_orders_stale = true;
     update_all_views();
 }
 
@@ -138,6 +139,7 @@ void Model::add_ship(std::shared_ptr<Ship> ship) {
     ships.insert(ship);
     cmnd_objs.insert(ship);
     objects.insert(ship);
+    walk_orders_stale = true;
     update_all_views();
 }
 
@@ -153,6 +155,7 @@ void Model::remove_ship(std::shared_ptr<Ship> ship) {
     ships.erase(ship);
     cmnd_objs.erase(ship);
     objects.erase(ship);
+    walk_orders_stale = true;
 }
 
 void Model::remove_group(std::shared_ptr<Group> group) {
@@ -175,10 +178,13 @@ void Model::update_view_with_all_objects(std::shared_ptr<View> view) {
 }
 
 void Model::update_all_views() {
+    if (views.empty())
+        return;
+    refresh_walk_orders();
     // Object by object rather than view by view: each view still hears every
     // object in name order, and the world is walked once instead of once per
     // view.
-    for (const auto& object : objects) {
+    for (const Sim_object* object : objects_in_order) {
         const std::string& name = object->get_name_ref();
         const Point location = object->get_location();
         for (const auto& view : views)
@@ -187,19 +193,32 @@ void Model::update_all_views() {
 }
 
 void Model::update() {
-    for (const auto& object : objects)
+    refresh_walk_orders();
+    for (Sim_object* object : objects_in_order)
         object->update();
     for (const auto& group : groups)
         group->update();
     update_all_views();
 
     std::vector<std::shared_ptr<Ship>> sunk_ships;
-    for (const auto& ship : ships) {
+    for (const Ship* ship : ships_in_order) {
         if (ship->is_sunk())
-            sunk_ships.push_back(ship);
+            sunk_ships.push_back(get_ship_ptr(ship->get_name_ref()));
     }
     for (const auto& ship : sunk_ships)
         remove_ship(ship);
+}
+
+void Model::refresh_walk_orders() {
+    if (!walk_orders_stale)
+        return;
+    objects_in_order.clear();
+    for (const auto& object : objects)
+        objects_in_order.push_back(object.get());
+    ships_in_order.clear();
+    for (const auto& ship : ships)
+        ships_in_order.push_back(ship.get());
+    walk_orders_stale = false;
 }
 
 void Model::describe() const {
@@ -216,4 +235,5 @@ void Model::clear() {
     groups.clear();
     cmnd_objs.clear();
     views.clear();
+    walk_orders_stale = true;
 }

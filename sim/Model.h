@@ -7,6 +7,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 class Group;
 class Island;
@@ -106,6 +107,14 @@ private:
     std::set<std::shared_ptr<Commandable_object>, compare_ptr_by_name<Commandable_object>>
         cmnd_objs;
     std::set<std::shared_ptr<View>> views;
+
+    // The per-tick walks, in the same name order, over contiguous arrays
+    // instead of tree nodes scattered through the heap; rebuilt on the first
+    // tick after the world gains or loses an object.
+    std::vector<Sim_object*> objects_in_order;
+    std::vector<Ship*> ships_in_order;
+    bool walk_orders_stale = true;
+    void refresh_walk_orders();
 };
 
 #endif

@@ -3,13 +3,25 @@
 #include <iterator>
 
 void View::update_location(const std::string& name, Point location) {
-    obj_locations[name] = location;
+    if (next_update != obj_locations.end() && next_update->first == name) {
+        next_update->second = location;
+        ++next_update;
+        return;
+    }
+    next_update = std::next(obj_locations.insert_or_assign(name, location).first);
 }
 
 void View::update_remove(const std::string& name) {
-    obj_locations.erase(name);
+    auto found = obj_locations.find(name);
+    if (found == obj_locations.end())
+        return;
+    if (found == next_update)
+        next_update = obj_locations.erase(found);
+    else
+        obj_locations.erase(found);
 }
 
 void View::clear() {
     obj_locations.clear();
+    next_update = obj_locations.end();
 }

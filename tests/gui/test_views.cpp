@@ -190,3 +190,40 @@ TEST_F(Views, UnhandledMouseDownBubblesUpWithShiftedPositions) {
     inner->mouse_up(DispPoint(1, 2));
     EXPECT_EQ(out.take(), "mouse up!: 1, 2\nmouse up!: 31, 42\n");
 }
+
+// Siblings taken out from the middle, the front and the back, in any order,
+// leave the rest stacked as they were: the later-attached still wins both
+// the picture and the click, and the last one left is the one taken last.
+TEST_F(Views, DetachingSiblingsKeepsTheOthersInTheirStackingOrder) {
+    View* stack = attach(new View(50, 50), DispPoint(200, 200));
+    const SDL_Color colours[] = {red, blue, green, yellow};
+    std::vector<View*> layers;
+    for (int i = 0; i < 12; ++i) {
+        layers.push_back(new View(20, 20));
+        layers.back()->fill_with_color(colours[i % 4]);
+        stack->attach_subview(layers.back(), DispPoint(i, i));
+    }
+    for (int i : {11, 0, 5, 6, 7, 2, 9}) {
+        stack->remove_subview(layers[static_cast<std::size_t>(i)]);
+        delete layers[static_cast<std::size_t>(i)];
+    }
+    // Left: 1, 3, 4, 8, 10 (blue, yellow, red, red, green), 10 on top.
+    test_window().refresh();
+    EXPECT_TRUE(screen_is(200 + 15, 200 + 15, green));
+    EXPECT_EQ(stack->get_view_from_point(DispPoint(200 + 15, 200 + 15)), layers[10]);
+    EXPECT_TRUE(screen_is(200 + 9, 200 + 9, red));
+    EXPECT_EQ(stack->get_view_from_point(DispPoint(200 + 9, 200 + 9)), layers[8]);
+
+    stack->remove_last_subview();
+    EXPECT_EQ(layers[10]->get_parent(), nullptr);
+    delete layers[10];
+    stack->remove_last_subview();
+    delete layers[8];
+    View* fresh = new View(5, 5);
+    stack->attach_subview(fresh, DispPoint(0, 0));
+    test_window().refresh();
+    EXPECT_EQ(stack->get_view_from_point(DispPoint(200 + 2, 200 + 2)), fresh);
+    EXPECT_EQ(stack->get_view_from_point(DispPoint(200 + 6, 200 + 6)), layers[4]);
+    for (View* left : {layers[1], layers[3], layers[4]})
+        EXPECT_TRUE(stack->is_subview(left));
+}

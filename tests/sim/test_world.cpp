@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <iostream>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -281,4 +282,56 @@ TEST_F(ModelTest, ClearEmptiesEverythingButKeepsTheTick) {
     out.take();
     world->add_island(island("B", Point(2., 2.)));
     EXPECT_EQ(out.take(), "");
+}
+
+namespace {
+class Locations_view : public View {
+public:
+    void draw() override {}
+    std::string listing() const {
+        std::ostringstream out;
+        out.setf(std::ios::fixed, std::ios::floatfield);
+        out.precision(2);
+        for (const auto& entry : get_obj_locations())
+            out << entry.first << entry.second << ' ';
+        return out.str();
+    }
+};
+} // namespace
+
+// A view keeps each name's latest location whatever order it hears them in,
+// and a world that gains and loses objects between ticks runs exactly the
+// objects it holds at each tick.
+TEST_F(ModelTest, ViewsAndTicksFollowAWorldThatChangesBetweenTicks) {
+    Locations_view view;
+    view.update_location("B", Point(1., 1.));
+    view.update_location("D", Point(2., 2.));
+    view.update_location("B", Point(3., 3.));
+    view.update_location("A", Point(4., 4.));
+    view.update_location("B", Point(5., 5.));
+    view.update_remove("D"); // the entry after the last one heard
+    view.update_location("C", Point(6., 6.));
+    view.update_remove("Z");
+    view.update_location("D", Point(7., 7.));
+    EXPECT_EQ(view.listing(), "A(4.00, 4.00) B(5.00, 5.00) C(6.00, 6.00) D(7.00, 7.00) ");
+    view.clear();
+    view.update_location("E", Point(8., 8.));
+    EXPECT_EQ(view.listing(), "E(8.00, 8.00) ");
+
+    auto watching = std::make_shared<Locations_view>();
+    world->attach(watching);
+    world->add_island(island("M", Point(1., 1.), 0., 1.));
+    Output_capture out;
+    world->update();
+    EXPECT_EQ(out.take(), "Island M now has 1.00 tons\n");
+    world->add_island(island("K", Point(2., 2.), 0., 1.));
+    auto sinking = std::make_shared<Cruise_ship>("L", Point(3., 3.));
+    world->add_ship(sinking);
+    sinking->receive_hit(1, nullptr);
+    out.take();
+    world->update();
+    EXPECT_EQ(out.take(), "Island K now has 1.00 tons\nL sunk\nIsland M now has 2.00 tons\n");
+    EXPECT_EQ(watching->listing(), "K(2.00, 2.00) M(1.00, 1.00) ");
+    world->update();
+    EXPECT_EQ(out.take(), "Island K now has 2.00 tons\nIsland M now has 3.00 tons\n");
 }
