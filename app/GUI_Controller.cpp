@@ -6,6 +6,7 @@
 #include "app/MapViewInfoPanel.h"
 #include "gui/App.h"
 #include "gui/Error.h"
+#include "gui/GUIImage.h"
 #include "sim/Error.h"
 #include "sim/Island.h"
 #include "sim/Model.h"
@@ -38,6 +39,32 @@ const char* const error_AlreadyRunning_c = "Simulation is already running!\n";
 const char* const error_NotRunning_c = "Simulation is not running!\n";
 const char* const error_ScreenshotFailed_c = "Could not save screenshot!\n";
 
+// Every picture the program draws, some only late in a run (a dialogue
+// box's corners, the waves over a sunk ship): one that is missing is
+// reported when the program starts, not in the middle of the user's work.
+const char* const pictures_c[] = {"GUIImages/button.bmp",
+                                  "GUIImages/button2.bmp",
+                                  "GUIImages/button3.bmp",
+                                  "GUIImages/corner0.bmp",
+                                  "GUIImages/corner1.bmp",
+                                  "GUIImages/corner2.bmp",
+                                  "GUIImages/corner3.bmp",
+                                  "GUIImages/slider_bubble.bmp",
+                                  "GUIImages/slider_horiz_L.bmp",
+                                  "GUIImages/slider_horiz_M.bmp",
+                                  "GUIImages/slider_horiz_R.bmp",
+                                  "images/arrow.bmp",
+                                  "images/blip.bmp",
+                                  "images/dot.bmp",
+                                  "images/island_front.bmp",
+                                  "images/ship_front.bmp",
+                                  "images/wave.bmp"};
+
+void check_pictures() {
+    for (const char* picture : pictures_c)
+        GUIImage(picture, false, SDL_Color{0, 0, 0, 0});
+}
+
 struct Start_up_bridge {
     const char* ship;
     GUI::DispPoint position;
@@ -52,7 +79,19 @@ const Start_up_bridge start_up_bridges_c[] = {
 
 GUI_Controller::GUI_Controller()
     : window(window_size_c, window_size_c, "", window_colour_count_c, 0), console(commands, this) {
+    try {
+        set_up();
+    } catch (...) {
+        // No destructor runs for a half-built controller, and the window
+        // must not destroy the views it shares with the world.
+        close_all_views();
+        throw;
+    }
+}
+
+void GUI_Controller::set_up() {
     initGUI();
+    check_pictures();
     commands.set_name_introducer(
         [this](const std::string& name, const std::string& type) { introduce_name(name, type); });
     commands.build_initial_world();
@@ -71,6 +110,10 @@ GUI_Controller::GUI_Controller()
 }
 
 GUI_Controller::~GUI_Controller() {
+    close_all_views();
+}
+
+void GUI_Controller::close_all_views() {
     // The open views are shared with the world; the window must not destroy
     // them along with everything else it holds.
     while (!open_views.empty())
@@ -289,7 +332,8 @@ int SDL_main(int, char*[]) {
         controller.run();
     } catch (const GUI::Error& error) {
         std::cout.flush();
-        std::cerr << "flotilla: " << error.msg << '\n';
+        const bool ended = !error.msg.empty() && error.msg.back() == '\n';
+        std::cerr << "flotilla: " << error.msg << (ended ? "" : "\n");
         return 1;
     } catch (const Error& error) {
         std::cout.flush();

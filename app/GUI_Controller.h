@@ -103,6 +103,8 @@ private:
 
     void introduce_name(const std::string& name, const std::string& type);
     void close_view(const std::shared_ptr<GUI_based_view>& view);
+    void set_up();
+    void close_all_views();
     bool is_running() const;
     void poll_console();
 };
