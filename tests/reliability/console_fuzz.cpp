@@ -1,0 +1,373 @@
+// Feeds the headless console a long seeded stream of random and malformed
+// lines and holds it to its promise: a refused line reports exactly one error,
+// built only from the program's own error texts, and changes nothing.
+//
+//   FLOTILLA_FUZZ_LINES  how many lines (default 100000)
+//   FLOTILLA_FUZZ_SEED   the seed (default fixed; printed either way)
+// On the first failure the lines run so far are written to
+// console_fuzz_failure.txt: `flotilla --headless < console_fuzz_failure.txt`
+// replays them.
+
+#include "app/Console.h"
+#include "app/WorldCommands.h"
+#include "sim/Cruise_ship.h"
+#include "sim/Error.h"
+#include "sim/Group.h"
+#include "sim/Island.h"
+#include "sim/Model.h"
+#include "sim/Tanker.h"
+#include "sim/Torpedo_boat.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <random>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const ship_kinds_c[] = {"Tanker", "Cruiser", "Torpedo_boat", "Cruise_ship"};
+const char* const object_commands_c[] = {
+    "course", "position", "destination", "load_at",    "unload_at",     "dock_at", "attack",
+    "refuel", "stop",     "stop_attack", "add_member", "remove_member", "COURSE",  "go"};
+const char* const world_commands_c[] = {
+    "status",   "tick",      "create",      "island",       "group",      "go",   "pause",
+    "open_map", "close_map", "open_bridge", "close_bridge", "screenshot", "help", "quit"};
+// Large valid tick counts are left out: the fuzz must stay quick.
+const char* const numbers_c[] = {
+    "0", "-0", "1",   "-1",    "10",   "15",   "26",          "359.99",  "360",
+    "3", "30", "2.5", "10abc", "0x10", "0.05", "-2147483649", "1000001", "99999999999999999999"};
+// Kept rarer: printing a ship at 1e308 with every digit is slow.
+const char* const extreme_numbers_c[] = {"1e308", "-1e308", "1e-320", "nan",   "inf",
+                                         "-inf",  "1e300",  "-1e300", "1e400", "-1e-400"};
+const int max_objects_c = 30; // creates stop here, so the world stays small and the run fast
+
+unsigned long env_number(const char* name, unsigned long fallback) {
+    const char* text = std::getenv(name);
+    return text && *text ? std::strtoul(text, nullptr, 10) : fallback;
+}
+
+// Every error text the sources define (`error_..._c = "..."`); the fuzz
+// accepts no other.
+std::set<std::string> known_error_texts() {
+    std::set<std::string> texts;
+    for (const char* folder : {"sim", "app", "views"}) {
+        for (const auto& file :
+             std::filesystem::directory_iterator(std::string(FLOTILLA_SOURCE_DIR) + "/" + folder)) {
+            std::ifstream in(file.path());
+            for (std::string line; std::getline(in, line);) {
+                const auto name = line.find(" error_");
+                const auto value = line.find("_c = \"", name);
+                if (name == std::string::npos || value == std::string::npos)
+                    continue;
+                std::string text = line.substr(value + 6, line.rfind('"') - value - 6);
+                for (auto at = text.find("\\n"); at != std::string::npos; at = text.find("\\n"))
+                    text.replace(at, 2, "\n");
+                if (text.rfind("PROGRAMMING ERROR", 0) != 0) // never a user's refusal
+                    texts.insert(text);
+            }
+        }
+    }
+    return texts;
+}
+
+// True if the text is one or more whole known error lines (a group gathers
+// its members' refusals into one error).
+bool made_of_known_errors(const std::string& text, const std::set<std::string>& known) {
+    if (text.empty())
+        return false;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        if (!known.count(line + "\n"))
+            return false;
+    }
+    return text.back() == '\n';
+}
+
+std::string printable(const std::string& line) {
+    std::string shown;
+    for (unsigned char c : line.substr(0, 200))
+        shown += std::isprint(c) ? static_cast<char>(c) : '?';
+    return line.size() > 200 ? shown + "...(" + std::to_string(line.size()) + " bytes)" : shown;
+}
+
+class Line_maker {
+public:
+    explicit Line_maker(std::uint64_t seed) : random(seed) {}
+
+    std::string next() {
+        const int kind = pick(100);
+        if (kind < 8)
+            return random_bytes(pick(120));
+        if (kind < 11)
+            return huge_word() + " " + any_word() + " " + number();
+        if (kind < 55)
+            return object_line();
+        return world_line();
+    }
+
+private:
+    std::mt19937_64 random;
+    int fresh = 0;
+
+    int pick(int n) { return static_cast<int>(random() % static_cast<std::uint64_t>(n)); }
+    template <typename T, std::size_t N> const char* one_of(T (&words)[N]) {
+        return words[pick(static_cast<int>(N))];
+    }
+
+    std::string random_bytes(int length) {
+        std::string bytes;
+        for (int i = 0; i < length; ++i) {
+            char c = static_cast<char>(1 + pick(255));
+            bytes += c == '\n' ? ' ' : c;
+        }
+        return bytes;
+    }
+    std::string huge_word() { return std::string(10000, "AaZz9_"[pick(6)]); }
+    std::string number() {
+        const int kind = pick(20);
+        if (kind == 0)
+            return one_of(extreme_numbers_c);
+        if (kind < 8)
+            return one_of(numbers_c);
+        std::uniform_real_distribution<double> any(-100., 400.);
+        return std::to_string(any(random));
+    }
+
+    // Names of every kind: live islands, ships and groups, and ones that are not.
+    std::string name() {
+        const Model* model = Model::get();
+        switch (pick(6)) {
+        case 0: {
+            std::vector<std::string> islands;
+            for (auto it = model->islands_begin_iter(); it != model->islands_end_iter(); ++it)
+                islands.push_back((*it)->get_name());
+            return islands[pick(static_cast<int>(islands.size()))];
+        }
+        case 1:
+        case 2: {
+            std::vector<std::string> ships;
+            for (auto it = model->ships_begin_iter(); it != model->ships_end_iter(); ++it)
+                ships.push_back((*it)->get_name());
+            return ships.empty() ? "Ajax" : ships[pick(static_cast<int>(ships.size()))];
+        }
+        case 3:
+            return "G" + std::to_string(pick(4));
+        case 4:
+            return one_of(world_commands_c);
+        default:
+            return pick(2) ? "Nobody" : "ajax";
+        }
+    }
+    std::string any_word() {
+        switch (pick(5)) {
+        case 0:
+            return number();
+        case 1:
+            return random_bytes(1 + pick(6));
+        default:
+            return name();
+        }
+    }
+    std::string arguments(int usual) {
+        // Mostly the right count, sometimes fewer or more.
+        int count = usual + (pick(4) == 0 ? pick(5) - 2 : 0);
+        std::string words;
+        for (int i = 0; i < count; ++i)
+            words += " " + (pick(2) ? number() : any_word());
+        return words;
+    }
+
+    std::string object_line() {
+        const std::string command = one_of(object_commands_c);
+        std::string line = name() + (pick(20) ? " " + command : "");
+        if (command == "course")
+            return line + " " + number() + " " + number() + arguments(0);
+        if (command == "position")
+            return line + " " + number() + " " + number() + " " + number() + arguments(0);
+        if (command == "destination")
+            return line + " " + name() + " " + number() + arguments(0);
+        if (command == "load_at" || command == "unload_at" || command == "dock_at" ||
+            command == "attack" || command == "add_member" || command == "remove_member")
+            return line + " " + name() + arguments(0);
+        return line + arguments(0);
+    }
+
+    std::string world_line() {
+        const std::string command = one_of(world_commands_c);
+        std::string line = command;
+        const bool room = Model::get()->ships_end_iter() != Model::get()->ships_begin_iter() &&
+                          objects() < max_objects_c;
+        if (command == "tick")
+            return line + (pick(3) ? " " + std::to_string(pick(4)) : arguments(1));
+        if (command == "create") {
+            if (!room)
+                return "group G" + std::to_string(pick(4));
+            const std::string name_word = pick(4) ? "S" + std::to_string(fresh++) : name();
+            const std::string kind = pick(8) ? one_of(ship_kinds_c) : any_word();
+            return line + " " + name_word + " " + kind + " " + number() + " " + number() +
+                   arguments(0);
+        }
+        if (command == "island") {
+            if (!room || pick(4))
+                return "status";
+            return line + " I" + std::to_string(fresh++) + arguments(4);
+        }
+        if (command == "group")
+            return line + (pick(3) ? " G" + std::to_string(pick(4)) : arguments(1));
+        if (command == "open_bridge")
+            return line + " " + name() + arguments(2);
+        if (command == "quit" || command == "status" || command == "help")
+            return line + arguments(0);
+        return line + arguments(1);
+    }
+
+    static int objects() {
+        const Model* model = Model::get();
+        return static_cast<int>(
+            std::distance(model->ships_begin_iter(), model->ships_end_iter()) +
+            std::distance(model->islands_begin_iter(), model->islands_end_iter()));
+    }
+};
+
+// The world's description with every bit (hexadecimal floating point):
+// stricter than the two decimals users see, and quick to print even for the
+// huge coordinates the fuzz gives ships.
+std::string world_status() {
+    std::ostringstream out;
+    std::streambuf* previous = std::cout.rdbuf(out.rdbuf());
+    const auto flags = std::cout.flags();
+    std::cout << std::hexfloat;
+    Model::get()->describe();
+    std::cout.flags(flags);
+    std::cout.rdbuf(previous);
+    return out.str();
+}
+
+// Kinds whose refused commands may cancel a standing order first, by design:
+// a cruise ship drops its cruise and a torpedo boat calls off its attack.
+bool may_change_before_refusing(const std::string& line) {
+    std::istringstream in(line);
+    std::string first;
+    in >> first;
+    const Model* model = Model::get();
+    if (model->is_group_present(first))
+        return true; // a group's successes stand beside its members' refusals
+    if (!model->is_ship_present(first))
+        return false;
+    std::shared_ptr<Ship> ship = model->get_ship_ptr(first);
+    return dynamic_cast<const Cruise_ship*>(ship.get()) ||
+           dynamic_cast<const Torpedo_boat*>(ship.get());
+}
+
+// A tanker announces a cargo destination before it sets out for it; when it
+// cannot move, the announcement stands before the refusal and nothing else
+// changes.
+bool only_cargo_announcements(const std::string& line, const std::string& news) {
+    std::istringstream in(line);
+    std::string first;
+    in >> first;
+    const Model* model = Model::get();
+    if (!model->is_ship_present(first) ||
+        !dynamic_cast<const Tanker*>(model->get_ship_ptr(first).get()))
+        return false;
+    std::istringstream lines(news);
+    for (std::string text; std::getline(lines, text);) {
+        if (text.rfind(first + " will load at ", 0) != 0 &&
+            text.rfind(first + " will unload at ", 0) != 0)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+TEST(Console_fuzz, refused_lines_report_one_known_error_and_change_nothing) {
+    const unsigned long lines = env_number("FLOTILLA_FUZZ_LINES", 100000);
+    const unsigned long seed = env_number("FLOTILLA_FUZZ_SEED", 20240611);
+    std::cerr << "console fuzz: " << lines << " lines, seed " << seed << '\n';
+    const std::set<std::string> known = known_error_texts();
+    ASSERT_GT(known.size(), 40u) << "the error texts were not found in " FLOTILLA_SOURCE_DIR;
+
+    std::cout.setf(std::ios::fixed, std::ios::floatfield);
+    std::cout.precision(2);
+    std::ostringstream out;
+    std::streambuf* previous = std::cout.rdbuf(out.rdbuf());
+    WorldCommands commands;
+    commands.build_initial_world();
+    Console console(commands);
+    int reports = 0;
+    std::string reported;
+    console.set_error_reporter([&](const Error& error) {
+        ++reports;
+        reported = error.msg;
+    });
+
+    Line_maker maker(seed);
+    std::vector<std::string> history;
+    std::string before = world_status();
+    int failures = 0, refused = 0;
+    const auto start = std::chrono::steady_clock::now();
+    for (unsigned long n = 0; n < lines && failures < 10; ++n) {
+        const std::string line = maker.next();
+        history.push_back(line);
+        const bool exempt = may_change_before_refusing(line);
+        reports = 0;
+        out.str("");
+        console.execute(line);
+        const std::string printed = out.str();
+
+        std::string fault;
+        if (reports > 1) {
+            fault = "reported " + std::to_string(reports) + " errors";
+        } else if (reports == 1) {
+            ++refused;
+            const std::string after = world_status();
+            if (!made_of_known_errors(reported, known))
+                fault = "unknown error text: " + printable(reported);
+            else if (printed.size() < reported.size() ||
+                     printed.compare(printed.size() - reported.size(), std::string::npos,
+                                     reported) != 0)
+                fault = "the error is not the last thing printed";
+            else if (!exempt && printed != reported &&
+                     !only_cargo_announcements(line,
+                                               printed.substr(0, printed.size() - reported.size())))
+                fault = "news printed by a refused line";
+            else if (!exempt && after != before)
+                fault = "status changed";
+            before = after;
+        } else {
+            // Accepted: whatever it printed holds no refusal in disguise.
+            std::istringstream news(printed);
+            for (std::string text; std::getline(news, text) && fault.empty();) {
+                if (known.count(text + "\n"))
+                    fault = "an error text printed without an error: " + text;
+            }
+            before = world_status();
+        }
+        if (fault.empty())
+            continue;
+        if (++failures == 1) {
+            std::ofstream dump("console_fuzz_failure.txt", std::ios::binary);
+            for (const std::string& earlier : history)
+                dump << earlier << '\n';
+        }
+        ADD_FAILURE() << "line " << n << " (seed " << seed << "): " << printable(line) << "\n"
+                      << fault << "\nprinted:\n"
+                      << printable(printed);
+    }
+    std::cout.rdbuf(previous);
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::cerr << "console fuzz: " << history.size() << " lines (" << refused << " refused) in "
+              << seconds << " s\n";
+    EXPECT_NE(world_status().find("Island Exxon at position"), std::string::npos);
+}
