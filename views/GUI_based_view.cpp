@@ -58,6 +58,7 @@ void GUI_based_view::update_remove(const std::string& name) {
         remove_subview(icon->second);
     delete icon->second;
     obj_images.erase(icon);
+    icons_in_order_stale = true;
 }
 
 void GUI_based_view::set_scale(double scale_) {
@@ -84,6 +85,7 @@ void GUI_based_view::describe_name(const std::string& name, const std::string& t
     if (earlier != obj_images.end() && !is_subview(earlier->second))
         delete earlier->second;
     obj_images[name] = icon;
+    icons_in_order_stale = true;
 }
 
 std::string GUI_based_view::image_for_type(const std::string& type) {
@@ -146,10 +148,18 @@ void GUI_based_view::draw_text(const std::string& text, GUI::DispPoint position)
         draw_onto_self(GUIImage(rendered), position);
 }
 
+GUI_based_view::Icon_cursor GUI_based_view::icon_cursor() {
+    if (icons_in_order_stale) {
+        icons_in_order.assign(obj_images.begin(), obj_images.end());
+        icons_in_order_stale = false;
+    }
+    return Icon_cursor(icons_in_order);
+}
+
 GUI::View* GUI_based_view::Icon_cursor::find(const std::string& name) {
-    while (next != icons.end() && next->first < name)
+    while (next != end && next->first < name)
         ++next;
-    if (next == icons.end() || next->first != name)
+    if (next == end || next->first != name)
         return nullptr;
     return next->second;
 }

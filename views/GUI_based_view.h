@@ -8,6 +8,8 @@
 
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 class IconController;
 
@@ -53,21 +55,23 @@ protected:
     // Where icons go when their object is not to be shown.
     GUI::DispPoint out_of_sight() const { return GUI::DispPoint(get_h() + 10, get_w() + 10); }
     // Finds icons for names asked in ascending order, as draw walks the
-    // locations, in one pass over the icons instead of a search for each.
+    // locations, in one pass over a name-ordered array of the icons instead
+    // of a search for each (or a walk of tree nodes strewn over the heap).
     class Icon_cursor {
     public:
-        explicit Icon_cursor(const std::map<std::string, GUI::View*>& icons_)
-            : icons(icons_), next(icons_.begin()) {}
+        using Entry = std::pair<std::string, GUI::View*>;
+        explicit Icon_cursor(const std::vector<Entry>& icons_)
+            : next(icons_.data()), end(icons_.data() + icons_.size()) {}
         // Null for a name that was never introduced.
         GUI::View* find(const std::string& name);
         // Throws "No Image for NAME!" for a name that was never introduced.
         GUI::View* get(const std::string& name);
 
     private:
-        const std::map<std::string, GUI::View*>& icons;
-        std::map<std::string, GUI::View*>::const_iterator next;
+        const Entry* next;
+        const Entry* end;
     };
-    Icon_cursor icon_cursor() const { return Icon_cursor(obj_images); }
+    Icon_cursor icon_cursor();
     void draw_text(const std::string& text, GUI::DispPoint position);
 
     bool x_labels_every_third = true;
@@ -78,6 +82,9 @@ private:
     bool type_images_loaded = false;
     IconController* controller;
     std::map<std::string, GUI::View*> obj_images;
+    // obj_images in an array, remade when an icon comes or goes.
+    std::vector<Icon_cursor::Entry> icons_in_order;
+    bool icons_in_order_stale = true;
     int cell_width;
     double scale;
     Point origin;
