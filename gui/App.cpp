@@ -284,10 +284,14 @@ void App::deliver_mouse_event(const SDL_Event& event) {
 }
 
 void initSDL(std::uint32_t flags) {
-    // Video and timing are what the program cannot do without; the other
-    // subsystems are started one by one so that a machine without a sound
-    // device, joystick or CD drive still runs the program.
-    const std::uint32_t required = SDL_INIT_VIDEO | SDL_INIT_TIMER;
+    // Video is what the program cannot do without; the other subsystems are
+    // started one by one so that a machine without a sound device, joystick
+    // or CD drive still runs the program. SDL's timer subsystem is left
+    // out: it serves only SDL_AddTimer, which nothing here calls (the loop
+    // keeps time with SDL_GetTicks and runs its own timer commands), and its
+    // thread would wake a thousand times a second, most of what an idle
+    // window costs.
+    const std::uint32_t required = SDL_INIT_VIDEO;
     if (SDL_Init(flags & required) < 0)
         throw Error(std::string("Unable to init SDL: \n") + SDL_GetError());
     if (flags & SDL_INIT_JOYSTICK && SDL_InitSubSystem(SDL_INIT_JOYSTICK) < 0)
