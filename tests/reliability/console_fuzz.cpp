@@ -8,6 +8,8 @@
 // console_fuzz_failure.txt: `flotilla --headless < console_fuzz_failure.txt`
 // replays them.
 
+#include "Reliability_support.h"
+
 #include "app/Console.h"
 #include "app/WorldCommands.h"
 #include "sim/Cruise_ship.h"
@@ -49,11 +51,6 @@ const char* const numbers_c[] = {
 const char* const extreme_numbers_c[] = {"1e308", "-1e308", "1e-320", "nan",   "inf",
                                          "-inf",  "1e300",  "-1e300", "1e400", "-1e-400"};
 const int max_objects_c = 30; // creates stop here, so the world stays small and the run fast
-
-unsigned long env_number(const char* name, unsigned long fallback) {
-    const char* text = std::getenv(name);
-    return text && *text ? std::strtoul(text, nullptr, 10) : fallback;
-}
 
 // Every error text the sources define (`error_..._c = "..."`); the fuzz
 // accepts no other.
@@ -242,14 +239,10 @@ private:
 // stricter than the two decimals users see, and quick to print even for the
 // huge coordinates the fuzz gives ships.
 std::string world_status() {
-    std::ostringstream out;
-    std::streambuf* previous = std::cout.rdbuf(out.rdbuf());
-    const auto flags = std::cout.flags();
-    std::cout << std::hexfloat;
-    Model::get()->describe();
-    std::cout.flags(flags);
-    std::cout.rdbuf(previous);
-    return out.str();
+    return described([] {
+        std::cout << std::hexfloat;
+        Model::get()->describe();
+    });
 }
 
 // Kinds whose refused commands may cancel a standing order first, by design:

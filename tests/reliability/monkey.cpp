@@ -8,6 +8,8 @@
 //   FLOTILLA_MONKEY_EVENTS  how many SDL events (default 20000)
 //   FLOTILLA_MONKEY_SEED    the seed (default fixed; printed either way)
 
+#include "Reliability_support.h"
+
 #include "app/GUI_Controller.h"
 #include "gui/App.h"
 #include "gui/View.h"
@@ -36,13 +38,6 @@ using P = GUI::DispPoint;
 GUI_Controller* the_controller = nullptr;
 int console_input = -1;
 
-// Everything the program writes while the monkey works is thrown away: it
-// would only cost memory and time.
-class Null_buffer : public std::streambuf {
-protected:
-    int overflow(int c) override { return c; }
-};
-
 GUI::App& app() {
     return *GUI::App::get();
 }
@@ -59,11 +54,6 @@ int run_frames(int count) {
     app().run(app().get_window());
     app().cancel_timer_op(counter);
     return ran;
-}
-
-unsigned long env_number(const char* name, unsigned long fallback) {
-    const char* text = std::getenv(name);
-    return text && *text ? std::strtoul(text, nullptr, 10) : fallback;
 }
 
 struct Rect {
@@ -266,14 +256,6 @@ private:
     }
 };
 
-std::string world_status() {
-    std::ostringstream out;
-    std::streambuf* previous = std::cout.rdbuf(out.rdbuf());
-    Model::get()->describe();
-    std::cout.rdbuf(previous);
-    return out.str();
-}
-
 } // namespace
 
 TEST(Monkey, random_input_while_the_world_runs_leaves_a_working_program) {
@@ -311,7 +293,7 @@ TEST(Monkey, random_input_while_the_world_runs_leaves_a_working_program) {
     monkey.quit();
     run_frames(1000); // ends at the quit
     EXPECT_EQ(run_frames(3), 3) << "the loop no longer runs frames after a quit";
-    const std::string status = world_status();
+    const std::string status = described([] { Model::get()->describe(); });
     for (const char* island : {"Exxon", "Shell", "Bermuda", "Treasure_Island"})
         EXPECT_NE(status.find("Island " + std::string(island) + " at position"), std::string::npos)
             << status;

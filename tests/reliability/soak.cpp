@@ -9,6 +9,8 @@
 // Exit status 1 when memory grew. Build with -DFLOTILLA_SANITIZE=ON (and a
 // shorter run) for the leak report at exit.
 
+#include "Reliability_support.h"
+
 #include "app/Console.h"
 #include "app/WorldCommands.h"
 #include "sim/Cruise_ship.h"
@@ -36,11 +38,6 @@ const int sample_every_c = 10000;
 const std::size_t warships_c = 10;
 const char* const islands_c[] = {"Exxon", "Shell", "Bermuda", "Treasure_Island", "Depot"};
 
-class Null_buffer : public std::streambuf {
-protected:
-    int overflow(int c) override { return c; }
-};
-
 long resident_kb() {
     std::ifstream status("/proc/self/status");
     for (std::string line; std::getline(status, line);) {
@@ -51,12 +48,8 @@ long resident_kb() {
 }
 
 // What a ship says of itself: its standing orders are not public otherwise.
-std::string described(const Ship& ship) {
-    std::ostringstream text;
-    std::streambuf* previous = std::cout.rdbuf(text.rdbuf());
-    ship.describe();
-    std::cout.rdbuf(previous);
-    return text.str();
+std::string orders_of(const Ship& ship) {
+    return described([&ship] { ship.describe(); });
 }
 
 template <typename T> std::vector<std::shared_ptr<T>> ships_of_kind() {
@@ -98,7 +91,7 @@ public:
     // target for every idle warship, and replacements for the sunk.
     void give_orders() {
         for (const auto& ship : ships_of_kind<Cruise_ship>()) {
-            if (described(*ship).find(" cruise ") == std::string::npos && ship->can_move())
+            if (orders_of(*ship).find(" cruise ") == std::string::npos && ship->can_move())
                 run(ship->get_name() + " destination " + islands_c[pick(5)] + " 15");
         }
         std::vector<std::shared_ptr<Warship>> warships = ships_of_kind<Warship>();
@@ -111,7 +104,7 @@ public:
         }
         warships = ships_of_kind<Warship>();
         for (const auto& ship : warships) {
-            if (described(*ship).find("\nAttacking ") == std::string::npos)
+            if (orders_of(*ship).find("\nAttacking ") == std::string::npos)
                 run(ship->get_name() + " attack " + warships[pick(warships.size())]->get_name());
         }
         if (created % 7 == 0 && !warships.empty())
@@ -161,9 +154,9 @@ int main(int argc, char** argv) {
         }
         int shuttling = 0, cruising = 0;
         for (const auto& tanker : ships_of_kind<Tanker>())
-            shuttling += described(*tanker).find("no cargo destinations") == std::string::npos;
+            shuttling += orders_of(*tanker).find("no cargo destinations") == std::string::npos;
         for (const auto& ship : ships_of_kind<Cruise_ship>())
-            cruising += described(*ship).find(" cruise ") != std::string::npos;
+            cruising += orders_of(*ship).find(" cruise ") != std::string::npos;
         std::fprintf(stderr, "at the end: %d tankers shuttling, %d cruise ships on a cruise\n",
                      shuttling, cruising);
         for (const auto& error : soak.errors)
