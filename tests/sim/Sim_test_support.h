@@ -1,7 +1,10 @@
 #ifndef FLOTILLA_TESTS_SIM_TEST_SUPPORT_H
 #define FLOTILLA_TESTS_SIM_TEST_SUPPORT_H
 
+// The headers nearly every simulation test needs come with this one.
 #include "sim/Error.h"
+#include "sim/Group.h"
+#include "sim/Island.h"
 #include "sim/Model.h"
 #include "sim/Ship.h"
 #include "sim/Ship_factory.h"
@@ -22,7 +25,6 @@ public:
     Output_capture(const Output_capture&) = delete;
     Output_capture& operator=(const Output_capture&) = delete;
 
-    std::string text() const { return buffer.str(); }
     // Returns what was written so far and starts afresh.
     std::string take() {
         std::string result = buffer.str();
@@ -45,10 +47,11 @@ template <typename F> std::string error_from(F&& command) {
     return "no error";
 }
 
-inline std::string description(const Sim_object& object) {
+// What an object's describe() writes.
+template <typename T> std::string description(const T& object) {
     Output_capture out;
     object.describe();
-    return out.text();
+    return out.take();
 }
 
 inline bool contains(const std::string& text, const std::string& part) {

@@ -1,11 +1,6 @@
 #include "Sim_test_support.h"
 
-#include "sim/Error.h"
-#include "sim/Island.h"
 #include "sim/Tanker.h"
-
-#include <memory>
-#include <string>
 
 namespace {
 
@@ -23,14 +18,6 @@ protected:
     }
     std::shared_ptr<Tanker> make_tanker(Point where = Point(0., 0.)) {
         return std::make_shared<Tanker>("Tank", where);
-    }
-    // Sails until the tank is empty, returning what the dying tick wrote.
-    std::string sail_until_dry(Tanker& tanker) {
-        for (int tick = 0; tick < 1100 && tanker.can_move(); ++tick) {
-            out.take();
-            tanker.update();
-        }
-        return out.take();
     }
     // A tanker stopped at Alpha, out of any cycle, with a full hold.
     std::shared_ptr<Tanker> loaded_tanker_at_alpha() {
@@ -50,35 +37,7 @@ protected:
     std::shared_ptr<Island> charlie = make_island("Charlie", Point(0., 5.));
 };
 
-TEST_F(TankerTest, OneDestinationAloneStillAllowsNavigationAndCanBeReplaced) {
-    auto tanker = make_tanker();
-    tanker->set_unload_destination(charlie);
-    tanker->set_course_and_speed(90., 5.);
-    tanker->set_destination_position_and_speed(Point(0., 1.), 5.);
-    tanker->set_unload_destination(bravo);
-    EXPECT_EQ(out.take(), "Tank will unload at Charlie\n"
-                          "Tank will sail on course 90.00 deg, speed 5.00 nm/hr\n"
-                          "Tank will sail on course 0.00 deg, speed 5.00 nm/hr to (0.00, 1.00)\n"
-                          "Tank will unload at Bravo\n");
-    // Still pointing at Charlie, this would be refused as the same island.
-    tanker->set_load_destination(charlie);
-    EXPECT_EQ(cargo_line(*tanker), "Cargo: 0.00 tons, moving to loading destination");
-}
-
-TEST_F(TankerTest, SameIslandForBothDestinationsIsRefusedSilently) {
-    auto tanker = make_tanker();
-    tanker->set_load_destination(charlie);
-    out.take();
-    EXPECT_EQ(error_from([&] { tanker->set_unload_destination(charlie); }),
-              "Load and unload cargo destinations are the same!\n");
-    EXPECT_EQ(out.take(), "");
-    EXPECT_EQ(cargo_line(*tanker), "Cargo: 0.00 tons, no cargo destinations");
-    // The load island was kept and the unload one left empty: a proper pair starts the cycle.
-    tanker->set_unload_destination(bravo);
-    EXPECT_EQ(cargo_line(*tanker), "Cargo: 0.00 tons, moving to loading destination");
-}
-
-TEST_F(TankerTest, CyclingTankerRefusesNavigationAndNewDestinations) {
+TEST_F(TankerTest, CyclingTankerRefusesNewOrdersAndStaysAsItWas) {
     auto tanker = make_tanker(Point(0., 1.));
     tanker->set_load_destination(charlie);
     tanker->set_unload_destination(bravo);
@@ -86,17 +45,13 @@ TEST_F(TankerTest, CyclingTankerRefusesNavigationAndNewDestinations) {
     const std::string before = description(*tanker);
     EXPECT_EQ(error_from([&] { tanker->set_course_and_speed(0., 5.); }),
               "Tanker has cargo destinations!\n");
-    EXPECT_EQ(error_from([&] { tanker->set_destination_position_and_speed(Point(3., 3.), 5.); }),
-              "Tanker has cargo destinations!\n");
-    EXPECT_EQ(error_from([&] { tanker->set_load_destination(alpha); }),
-              "Tanker has cargo destinations!\n");
     EXPECT_EQ(error_from([&] { tanker->set_unload_destination(alpha); }),
               "Tanker has cargo destinations!\n");
     EXPECT_EQ(out.take(), "");
     EXPECT_EQ(description(*tanker), before);
 }
 
-TEST_F(TankerTest, DockedAtLoadOrUnloadIslandStartsThereWithoutSailing) {
+TEST_F(TankerTest, CycleStartsAtTheIslandTheHoldCallsForWithoutSailingThereIfAlreadyClose) {
     auto at_load = make_tanker(charlie->get_location());
     at_load->dock(charlie);
     at_load->set_unload_destination(bravo);
@@ -115,95 +70,45 @@ TEST_F(TankerTest, DockedAtLoadOrUnloadIslandStartsThereWithoutSailing) {
     EXPECT_EQ(out.take(),
               "Tank docked at Bravo\n"
               "Tank will sail on course 359.54 deg, speed 10.00 nm/hr to (0.00, 5.00)\n");
-}
 
-TEST_F(TankerTest, StoppedWithinDockingDistanceDocksAtOnce) {
-    auto empty = make_tanker(Point(0., 0.05));
-    empty->set_load_destination(alpha);
-    empty->set_unload_destination(charlie);
-    EXPECT_EQ(out.take(), "Tank will load at Alpha\nTank will unload at Charlie\n"
-                          "Tank docked at Alpha\n");
-    EXPECT_EQ(cargo_line(*empty), "Cargo: 0.00 tons, loading");
+    auto near = make_tanker(Point(0., 0.05));
+    near->set_load_destination(alpha);
+    near->set_unload_destination(charlie);
+    EXPECT_TRUE(contains(out.take(), "Tank will unload at Charlie\nTank docked at Alpha\n"));
+    EXPECT_EQ(cargo_line(*near), "Cargo: 0.00 tons, loading");
 
-    // With cargo aboard the unload island is the one to dock at.
     auto loaded = loaded_tanker_at_alpha();
     loaded->set_load_destination(charlie);
     loaded->set_unload_destination(alpha);
-    EXPECT_EQ(out.take(), "Tank will load at Charlie\nTank will unload at Alpha\n"
-                          "Tank docked at Alpha\n");
+    EXPECT_TRUE(contains(out.take(), "Tank will unload at Alpha\nTank docked at Alpha\n"));
     EXPECT_EQ(cargo_line(*loaded), "Cargo: 1000.00 tons, unloading");
-}
 
-TEST_F(TankerTest, DockedElsewhereOrMovingSailsAtFullSpeed) {
-    auto docked_elsewhere = make_tanker();
-    docked_elsewhere->dock(alpha);
-    docked_elsewhere->set_load_destination(charlie);
+    // Docked at neither, it sails at full speed to the island its hold calls for.
+    auto elsewhere = loaded_tanker_at_alpha();
+    elsewhere->dock(alpha);
+    elsewhere->set_load_destination(charlie);
     out.take();
-    docked_elsewhere->set_unload_destination(bravo);
-    EXPECT_EQ(out.take(), "Tank will unload at Bravo\n"
-                          "Tank will sail on course 0.00 deg, speed 10.00 nm/hr to (0.00, 5.00)\n");
-    EXPECT_EQ(cargo_line(*docked_elsewhere), "Cargo: 0.00 tons, moving to loading destination");
-
-    auto loaded = loaded_tanker_at_alpha();
-    loaded->dock(alpha);
-    loaded->set_load_destination(charlie);
-    out.take();
-    loaded->set_unload_destination(bravo);
+    elsewhere->set_unload_destination(bravo);
     EXPECT_EQ(out.take(),
               "Tank will unload at Bravo\n"
               "Tank will sail on course 90.00 deg, speed 10.00 nm/hr to (0.04, 0.00)\n");
-    EXPECT_EQ(cargo_line(*loaded), "Cargo: 1000.00 tons, moving to unloading destination");
-
-    // Close enough to dock, but a moving tanker is not stopped to do so.
-    auto moving = make_tanker(Point(0., 0.05));
-    moving->set_course_and_speed(90., 1.);
-    moving->set_load_destination(alpha);
-    out.take();
-    moving->set_unload_destination(charlie);
-    EXPECT_EQ(out.take(),
-              "Tank will unload at Charlie\n"
-              "Tank will sail on course 180.00 deg, speed 10.00 nm/hr to (0.00, 0.00)\n");
-    EXPECT_EQ(cargo_line(*moving), "Cargo: 0.00 tons, moving to loading destination");
+    EXPECT_EQ(cargo_line(*elsewhere), "Cargo: 1000.00 tons, moving to unloading destination");
 }
 
-TEST_F(TankerTest, FullCargoCycleOverTicks) {
-    auto load = make_island("Load", Point(0., 0.12), 600.);
+TEST_F(TankerTest, HoldWithinFiveThousandthsOfFullSailsAndDeliversAFullLoad) {
+    auto load = make_island("Load", Point(0., 0.05), 999.996);
     auto unload = make_island("Unload", Point(0., 0.), 0.008);
-    auto tanker = make_tanker();
+    auto tanker = make_tanker(load->get_location());
+    tanker->dock(load);
     tanker->set_load_destination(load);
     tanker->set_unload_destination(unload);
+    tanker->update();
     out.take();
-
-    // The third tick both arrives and docks.
-    tanker->update();
-    tanker->update();
-    tanker->update();
-    EXPECT_EQ(out.take(), "Tank now at (0.00, 0.05)\nTank now at (0.00, 0.10)\n"
-                          "Tank now at (0.00, 0.12)\nTank docked at Load\n");
-    // The island has less than the hold takes: a partial load, then nothing until it refills.
-    tanker->update();
-    EXPECT_EQ(out.take(),
-              "Tank docked at Load\nIsland Load supplied 0.24 tons of fuel\n"
-              "Tank now has 100.00 tons of fuel\nIsland Load supplied 599.76 tons of fuel\n"
-              "Tank now has 599.76 of cargo\n");
-    tanker->update();
-    EXPECT_EQ(out.take(), "Tank docked at Load\nIsland Load supplied 0.00 tons of fuel\n"
-                          "Tank now has 599.76 of cargo\n");
-    load->accept_fuel(400.236);
-    out.take();
-    tanker->update();
-    EXPECT_EQ(out.take(), "Tank docked at Load\nIsland Load supplied 400.24 tons of fuel\n"
-                          "Tank now has 1000.00 of cargo\n");
-    // 999.996 tons aboard: the hold counts as full and the island is not asked again.
+    // The hold counts as full and the island is not asked again.
     tanker->update();
     EXPECT_EQ(out.take(),
               "Tank docked at Load\n"
               "Tank will sail on course 180.00 deg, speed 10.00 nm/hr to (0.00, 0.00)\n");
-    EXPECT_EQ(cargo_line(*tanker), "Cargo: 1000.00 tons, moving to unloading destination");
-
-    tanker->update();
-    tanker->update();
-    out.take();
     tanker->update();
     EXPECT_EQ(out.take(), "Tank now at (0.00, 0.00)\nTank docked at Unload\n");
     // Unloading takes two ticks: one delivers, the next departs. The island's
@@ -213,42 +118,28 @@ TEST_F(TankerTest, FullCargoCycleOverTicks) {
     EXPECT_EQ(cargo_line(*tanker), "Cargo: 0.00 tons, unloading");
     tanker->update();
     EXPECT_EQ(out.take(), "Tank docked at Unload\n"
-                          "Tank will sail on course 0.00 deg, speed 10.00 nm/hr to (0.00, 0.12)\n");
-    EXPECT_EQ(cargo_line(*tanker), "Cargo: 0.00 tons, moving to loading destination");
+                          "Tank will sail on course 0.00 deg, speed 10.00 nm/hr to (0.00, 0.05)\n");
 }
 
-TEST_F(TankerTest, StopLeavesTheCycleAndNavigationIsAcceptedAgain) {
-    auto tanker = make_tanker();
-    tanker->set_load_destination(charlie);
-    tanker->set_unload_destination(bravo);
-    tanker->update();
-    out.take();
-    tanker->stop();
-    EXPECT_EQ(out.take(), "Tank stopping at (0.00, 0.05)\nTank now has no cargo destinations\n");
-    EXPECT_EQ(cargo_line(*tanker), "Cargo: 0.00 tons, no cargo destinations");
-    tanker->set_course_and_speed(90., 10.);
-    EXPECT_TRUE(tanker->is_moving());
-}
-
-TEST_F(TankerTest, RunningDryDropsTheDestinationsOnEveryTick) {
+// A tanker that runs dry in its cycle drops the destinations on every tick
+// after; given a second destination, it keeps only the first.
+TEST_F(TankerTest, RunningDryDropsTheDestinationsAndAllowsNoNewCycle) {
     auto far = make_island("Far", Point(0., 100.));
     auto tanker = make_tanker();
     tanker->set_load_destination(far);
     tanker->set_unload_destination(bravo);
-    EXPECT_EQ(sail_until_dry(*tanker),
-              "Tank now at (0.00, 50.00)\nTank now has no cargo destinations\n");
+    for (int tick = 0; tick < 1100 && tanker->can_move(); ++tick) {
+        out.take();
+        tanker->update();
+    }
+    EXPECT_EQ(out.take(), "Tank now at (0.00, 50.00)\nTank now has no cargo destinations\n");
     tanker->update();
     EXPECT_EQ(out.take(),
               "Tank dead in the water at (0.00, 50.00)\nTank now has no cargo destinations\n");
     EXPECT_EQ(description(*tanker),
               "\nTanker Tank at (0.00, 50.00), fuel: 0.00 tons, resistance: 0\n"
               "Dead in the water\nCargo: 0.00 tons, no cargo destinations\n");
-}
 
-TEST_F(TankerTest, DeadInTheWaterTankerGivenSecondDestinationKeepsOnlyTheFirst) {
-    auto tanker = make_tanker();
-    tanker->set_course_and_speed(0., 10.);
-    sail_until_dry(*tanker);
     tanker->set_load_destination(charlie);
     out.take();
     EXPECT_EQ(error_from([&] { tanker->set_unload_destination(bravo); }), "Ship cannot move!\n");
