@@ -3,37 +3,20 @@
 
 #include "gui/App.h"
 #include "gui/Compatibility.h"
-#include "gui/View.h"
-#include "gui/Window.h"
+#include "gui/Controller.h"
+#include "gui/Error.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <memory>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
-
-using GUI::DispPoint;
-using Log = std::vector<std::string>;
+#include <vector>
 
 namespace {
 
 GUI::App& app = *GUI::App::get();
-
-void push_button(Uint8 type, int x, int y, Uint8 button = SDL_BUTTON_LEFT) {
-    SDL_Event event{};
-    event.button = {type, 0, button, 0, static_cast<Uint16>(x), static_cast<Uint16>(y)};
-    SDL_PushEvent(&event);
-}
-
-// Any other type than a key event is pushed bare.
-void push(Uint8 type, SDLKey sym = SDLK_a, int mod = KMOD_NONE) {
-    SDL_Event event{};
-    event.key.type = type;
-    event.key.keysym.sym = sym;
-    event.key.keysym.mod = static_cast<SDLMod>(mod);
-    SDL_PushEvent(&event);
-}
 
 // Runs the loop on the test window and returns the milliseconds it took. A
 // fallback timer ends a loop whose quit request never comes.
@@ -50,88 +33,51 @@ Uint32 run_loop() {
 class Loop : public ::testing::Test {
 protected:
     void TearDown() override {
-        SDL_Event event;
-        while (SDL_PollEvent(&event)) {
-        }
         EXPECT_EQ(app.timer_command_count(), 0u) << "a test left a timer command behind";
     }
     Output_capture out;
 };
 
-} // namespace
-
-TEST_F(Loop, MouseEventsReachFocusedControllersThenTheViewUnderThePointer) {
-    auto* view = new Recording<GUI::View>(50, 50);
-    test_window().attach_subview(view, DispPoint(100, 100));
-    Recording<GUI::Controller> focused;
-    focused.capture_focus();
-    view->capture_focus();
-    push_button(SDL_MOUSEBUTTONDOWN, 105, 107);
-    push_button(SDL_MOUSEBUTTONDOWN, 105, 107, SDL_BUTTON_WHEELUP);
-    push_button(SDL_MOUSEBUTTONUP, 10, 20, 6);
-    push(SDL_QUIT);
-    run_loop();
-    // A focused view hears each event twice: once for focus, once from the tree.
-    EXPECT_EQ(view->log, (Log{"down 5,7", "down 5,7", "scroll up", "scroll up", "up -90,-80"}));
-    EXPECT_EQ(focused.log, (Log{"down 105,107", "scroll up", "up 10,20"}));
-    EXPECT_EQ(out.take(), "mouse down!: 5, 7\nmouse down!: 105, 107\nmouse scroll!: up\n"
-                          "mouse scroll!: up\nSIDEWAYS SCROLL!\nSIDEWAYS SCROLL!\n"
-                          "mouse up!: 10, 20\n");
-    test_window().remove_subview(view);
-    delete view;
-}
-
-TEST_F(Loop, KeysGoToFocusedControllersAndOnlyBareCommandQQuits) {
-    Recording<GUI::Controller> focused, unfocused;
-    focused.capture_focus();
-    push(SDL_KEYDOWN);
-    push(SDL_KEYUP, SDLK_q, KMOD_LMETA | KMOD_LSHIFT);
-    push(SDL_KEYUP, SDLK_q, KMOD_LMETA | KMOD_CAPS);
-    push(SDL_KEYUP, SDLK_q, KMOD_LMETA);
-    push(SDL_KEYDOWN); // still queued when the loop ends
-    run_loop();
-    EXPECT_EQ(out.take(), "KEYDOWN\nKEYUP\nKEYUP\nKEYUP\n");
-    EXPECT_EQ(focused.log, (Log{"keydown 97", "keyup 113", "keyup 113"}));
-    EXPECT_TRUE(unfocused.log.empty());
-}
-
-namespace {
-
 // Whichever hears an event first takes its rival's focus (mouse) or destroys
 // it (key), as a handler closing a dialogue might.
-struct Rival : Recording<GUI::Controller> {
+struct Rival : GUI::Controller {
     Rival*& self;
     Rival*& other;
+    std::vector<std::string> log;
     Rival(Rival*& self_, Rival*& other_) : self(self_), other(other_) {}
-    ~Rival() override { self = nullptr; }
-    bool handle_mouse_down(DispPoint p) override {
+    ~Rival() override {
+        lose_focus();
+        self = nullptr;
+    }
+    bool handle_mouse_down(GUI::DispPoint) override {
         other->lose_focus();
-        return Recording::handle_mouse_down(p);
+        log.push_back("down");
+        return false;
     }
     bool handle_key_down(SDL_keysym key) override {
         delete other;
-        return Recording::handle_key_down(key);
+        log.push_back("keydown " + std::to_string(key.sym));
+        return false;
     }
 };
 
 } // namespace
 
 TEST_F(Loop, ControllerThatLostFocusOrDiedDuringDeliveryIsNotCalled) {
-    Rival* first = nullptr;
-    Rival* second = nullptr;
+    Rival *first = nullptr, *second = nullptr;
     first = new Rival(first, second);
     second = new Rival(second, first);
     first->capture_focus();
     second->capture_focus();
-    push_button(SDL_MOUSEBUTTONDOWN, 500, 500);
-    push(SDL_QUIT);
+    push_mouse(SDL_MOUSEBUTTONDOWN, 500, 500);
+    push_key(SDL_QUIT);
     run_loop();
     EXPECT_EQ(first->log.size() + second->log.size(), 1u);
 
     first->capture_focus();
     second->capture_focus();
-    push(SDL_KEYDOWN);
-    push(SDL_QUIT);
+    push_key(SDL_KEYDOWN);
+    push_key(SDL_QUIT);
     run_loop();
     ASSERT_TRUE((first == nullptr) != (second == nullptr));
     Rival* survivor = first ? first : second;
@@ -139,45 +85,47 @@ TEST_F(Loop, ControllerThatLostFocusOrDiedDuringDeliveryIsNotCalled) {
     delete survivor;
 }
 
-TEST(Timers, EachCommandIsAskedOnceACycleInCircularOrder) {
+TEST(Timers, EachCommandIsAskedOnceACycleInCircularOrderAndMayCancelItself) {
     std::string order;
+    const auto cycle = [] {
+        SDL_Delay(3);
+        app.cycle_timer_commands();
+    };
     auto* a = app.repeat_on_timer([&order] { order += "A"; }, 0.001, true);
     auto* once = app.repeat_on_timer([&order] { order += "1"; }, 0.001, false);
     auto* c = app.repeat_on_timer([&order] { order += "C"; }, 0.001, true);
-    for (int frame = 0; frame < 2; ++frame) {
-        SDL_Delay(3);
-        app.cycle_timer_commands();
-    }
+    cycle();
+    cycle();
     // The newest starts; the one-shot stays registered but inert.
     EXPECT_EQ(order, "CA1CA");
     app.cancel_timer_op(once);
-    EXPECT_EQ(thrown_message([once] { app.cancel_timer_op(once); }), "command not found!");
-    SDL_Delay(3);
-    app.cycle_timer_commands();
+    try {
+        app.cancel_timer_op(once);
+        ADD_FAILURE() << "cancelled twice";
+    } catch (const GUI::Error& error) {
+        EXPECT_EQ(error.msg, "command not found!");
+    }
+    cycle();
     EXPECT_EQ(order, "CA1CAAC") << "a cancel restarts the cycle at the first";
     app.cancel_timer_op(a);
     app.cancel_timer_op(c);
-}
 
-TEST(Timers, CommandCancellingItselfOutlivesItsOwnRun) {
-    auto handle = std::make_shared<GUI::GUITimer_command*>();
     // The captured pointer lives inside the command, so using it after the
     // cancel touches the command itself.
+    auto handle = std::make_shared<GUI::GUITimer_command*>();
     *handle = app.repeat_on_timer(
         [handle] {
             app.cancel_timer_op(*handle);
             *handle = nullptr;
         },
         0.001, true);
-    int other_runs = 0;
-    auto* other = app.repeat_on_timer([&other_runs] { ++other_runs; }, 0.001, true);
-    SDL_Delay(3);
-    app.cycle_timer_commands();
-    EXPECT_EQ(other_runs, 1);
+    auto* b = app.repeat_on_timer([&order] { order += "B"; }, 0.001, true);
+    cycle();
+    EXPECT_EQ(order, "CA1CAACB");
     EXPECT_EQ(*handle, nullptr);
     EXPECT_EQ(app.timer_command_count(), 1u);
     EXPECT_EQ(handle.use_count(), 1) << "the cancelled command must be destroyed";
-    app.cancel_timer_op(other);
+    app.cancel_timer_op(b);
 }
 
 TEST_F(Loop, FastCommandRunsOncePerCappedFrame) {
@@ -214,32 +162,22 @@ TEST_F(Loop, ToolkitErrorFromATimerIsPrintedOnceAndTheLoopGoesOn) {
     app.cancel_timer_op(failing);
 }
 
-namespace {
-
-struct Base_error {};
-struct Other_error {};
-struct Both_errors : Base_error, Other_error {};
-
-// Logs its name; with `replace`, throws a Base_error of its own.
-struct Handler {
-    std::string* log;
-    std::string name;
-    bool replace = false;
-    template <typename E> void operator()(const E&) const {
-        *log += name;
-        if (replace)
-            throw Base_error();
-    }
-};
-
-} // namespace
-
 TEST(Catchers, EveryMatchingCatcherRunsNewestFirstAndOthersPropagate) {
+    struct Base_error {};
+    struct Other_error {};
+    struct Both_errors : Base_error, Other_error {};
     std::string log;
-    GUI::ExceptionCatcher_Impl<Base_error, Handler> oldest({&log, "base "});
-    GUI::ExceptionCatcher_Impl<Other_error, Handler> newest({&log, "other "});
-    GUI::ExceptionCatcher_Impl<Other_error, Handler> replacing({&log, "replace ", true});
-    auto deliver = [](auto exception, std::vector<GUI::ExceptionCatcher*> chain) {
+    auto base = [&log](const Base_error&) { log += "base "; };
+    auto other = [&log](const Other_error&) { log += "other "; };
+    auto replace = [&log](const Other_error&) {
+        log += "replace ";
+        throw Base_error();
+    };
+    GUI::ExceptionCatcher_Impl<Base_error, decltype(base)> oldest(base);
+    GUI::ExceptionCatcher_Impl<Other_error, decltype(other)> newest(other);
+    GUI::ExceptionCatcher_Impl<Other_error, decltype(replace)> replacing(replace);
+    auto deliver = [&log](auto exception, std::vector<GUI::ExceptionCatcher*> chain) {
+        log.clear();
         try {
             throw exception;
         } catch (...) {
@@ -248,17 +186,40 @@ TEST(Catchers, EveryMatchingCatcherRunsNewestFirstAndOthersPropagate) {
     };
     deliver(Both_errors(), {&oldest, &newest});
     EXPECT_EQ(log, "other base ");
-    log.clear();
     deliver(Base_error(), {&oldest, &newest});
     EXPECT_EQ(log, "base ");
     EXPECT_THROW(deliver(42, {&oldest, &newest}), int);
     // A handler's own exception travels on through the older catchers only.
-    log.clear();
     deliver(Other_error(), {&oldest, &replacing});
     EXPECT_EQ(log, "replace base ");
 }
 
-TEST(Resources, FirstPlaceHoldingAllThreeSubfoldersWinsElseAllAreNamed) {
+// Keys go to the focused controllers; of the quit keys only a bare Command-Q
+// (without Shift or Caps Lock) ends the loop.
+TEST_F(Loop, OnlyABareCommandQQuits) {
+    struct Keys : GUI::Controller {
+        std::string log;
+        bool handle_key_up(SDL_keysym key) override {
+            return log += std::to_string(key.mod), false;
+        }
+    } focused;
+    focused.capture_focus();
+    push_key(SDL_KEYUP, SDLK_q, KMOD_LMETA | KMOD_LSHIFT);
+    push_key(SDL_KEYUP, SDLK_q, KMOD_LMETA | KMOD_CAPS);
+    push_key(SDL_KEYUP, SDLK_q, KMOD_LMETA);
+    push_key(SDL_KEYDOWN); // still queued when the loop ends
+    run_loop();
+    focused.lose_focus();
+    SDL_Event left;
+    EXPECT_EQ(SDL_PollEvent(&left), 1);
+    EXPECT_EQ(left.type, SDL_KEYDOWN);
+    EXPECT_EQ(focused.log,
+              std::to_string(KMOD_LMETA | KMOD_LSHIFT) + std::to_string(KMOD_LMETA | KMOD_CAPS));
+}
+
+// The first place that holds all three subfolders wins; when none does, the
+// message names every place tried and the working folder stays put.
+TEST(Resources, FirstCompleteFolderWinsElseEveryPlaceIsNamed) {
     char name[] = "/tmp/flotilla_res_XXXXXX", saved[4096], here[4096];
     ASSERT_NE(getcwd(saved, sizeof saved), nullptr);
     const std::string folder = mkdtemp(name), incomplete = folder + "/a", complete = folder + "/b";
@@ -277,9 +238,13 @@ TEST(Resources, FirstPlaceHoldingAllThreeSubfoldersWinsElseAllAreNamed) {
     setenv("FLOTILLA_RESOURCES", "/nonexistent/flotilla", 1);
     const std::vector<std::string> places = resource_folder_candidates();
     EXPECT_EQ(places.at(1), "/nonexistent/flotilla");
-    const std::string message = thrown_message(nav_to_resources);
-    for (const std::string& place : places)
-        EXPECT_NE(message.find(place), std::string::npos) << place << " missing from: " << message;
+    try {
+        nav_to_resources();
+        ADD_FAILURE() << "no folder found, yet no error";
+    } catch (const GUI::Error& error) {
+        for (const std::string& place : places)
+            EXPECT_NE(error.msg.find(place), std::string::npos) << place << ": " << error.msg;
+    }
     EXPECT_EQ(std::string(getcwd(here, sizeof here)), saved);
 
     set_resources_folder("");

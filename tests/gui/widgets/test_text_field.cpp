@@ -1,109 +1,33 @@
 #include "Widget_fixture.h"
 
+#include "gui/GUILetter.h"
 #include "gui/TextField.h"
+#include "gui/TextView.h"
 
 #include <string>
 #include <vector>
 
 using GUI::DispPoint;
 
-namespace {
+using Text_test = Widget_test;
+using Text_field_test = Widget_test;
 
-// The field covers window x 50 to 349, y 50 to 69; (60, 55) is on it.
-class Text_field_test : public Widget_test {
-protected:
-    void SetUp() override {
-        field = attach(new GUI::TextField(300, 20, false, false), DispPoint(50, 50));
-    }
-
-    // Window x of a point `dx` into letter `index`.
-    int x_in_letter(int index, int dx) const {
-        return 50 + field->get_letters()[index].get_pos().x + dx;
-    }
-    void type(const std::string& text) {
-        for (char c : text)
-            key(c);
-    }
-
-    GUI::TextField* field = nullptr;
-};
-
-} // namespace
-
-TEST_F(Text_field_test, ShiftAndCapsLockFollowTheUsKeyboardAndOtherKeysTypeNothing) {
-    click(60, 55);
-    key('2', KMOD_LSHIFT);
-    key('2', KMOD_CAPS);
-    key('a', KMOD_CAPS);
-    key('a', KMOD_RSHIFT | KMOD_CAPS);
-    key(';', KMOD_RSHIFT);
-    key('b', KMOD_NUM);
-    for (int silent : {int(SDLK_CAPSLOCK), int(SDLK_LSHIFT), 255, int(SDLK_F1), int(SDLK_ESCAPE)})
-        key(silent);
-    deliver();
-    EXPECT_EQ(field->get_text(), "@2AA:b");
-    EXPECT_EQ(field->get_cursor_index(), 6);
-}
-
-TEST_F(Text_field_test, EditingKeysStopAtEitherEndOfTheText) {
-    click(60, 55);
-    type("ab");
-    key(SDLK_DELETE); // at the end
-    for (int i = 0; i < 3; ++i)
-        key(SDLK_LEFT);
-    key(SDLK_BACKSPACE); // at the start
-    deliver();
-    EXPECT_EQ(field->get_text(), "ab");
-    EXPECT_EQ(field->get_cursor_index(), 0);
-
-    for (int sym : {SDLK_DELETE, SDLK_RIGHT, SDLK_RIGHT, SDLK_BACKSPACE})
-        key(sym);
-    type("xyz");
-    key(SDLK_UP);
-    deliver();
-    EXPECT_EQ(field->get_text(), "xyz");
-    EXPECT_EQ(field->get_cursor_index(), 0) << "Up on the first line";
-    key(SDLK_DOWN);
-    deliver();
-    EXPECT_EQ(field->get_cursor_index(), 3) << "Down below the last line";
-}
-
-TEST_F(Text_field_test, ClickPutsCursorInTheNearerGap) {
-    field->set_text("abc");
-    click(300, 55);
-    deliver();
-    EXPECT_EQ(field->get_cursor_index(), 3) << "right of the last letter";
-    click(x_in_letter(1, 1), 55);
-    deliver();
-    EXPECT_EQ(field->get_cursor_index(), 1);
-    click(x_in_letter(1, field->get_letters()[1].get_width() - 1), 55);
-    key('-');
-    deliver();
-    EXPECT_EQ(field->get_text(), "ab-c");
-}
-
-TEST_F(Text_field_test, ClickElsewhereTakesFocusAndKeysAway) {
-    click(60, 55);
-    type("a");
-    click(500, 500);
-    type("b");
-    click(500, 500);
-    deliver();
-    EXPECT_FALSE(app()->has_focus(field));
-    EXPECT_EQ(field->get_text(), "a");
-    const std::string said = output.take();
-    EXPECT_NE(said.find("LOSTTTTT FOCUSSSSS\n"), std::string::npos);
-    EXPECT_EQ(said.find("LOSTTTTT"), said.rfind("LOSTTTTT")) << "once, on the first click";
-
-    click(51, 55);
-    type("c");
-    deliver();
-    EXPECT_EQ(field->get_text(), "ca");
+// Alpha plays no part in a glyph, so it must not split the cache.
+TEST_F(Text_test, GlyphCacheRendersEachCharSizeAndColourOnce) {
+    const SDL_Color black = {0, 0, 0, 0};
+    GUILetter* a = GUILetter::get_letter('a', 18, black);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(GUILetter::get_letter('a', 18, black), a);
+    EXPECT_EQ(GUILetter::get_letter('a', 18, SDL_Color{0, 0, 0, 200}), a);
+    EXPECT_NE(GUILetter::get_letter('a', 18, SDL_Color{0, 0, 1, 0}), a);
+    EXPECT_NE(GUILetter::get_letter('a', 24, black), a);
+    EXPECT_NE(GUILetter::get_letter('b', 18, black), a);
 }
 
 // Counted over real frames: once at once, nothing for half a second, then at
 // most once per 50 ms until the key comes up.
 TEST_F(Text_field_test, HeldKeyRepeatsAfterHalfASecondAtMostEvery50ms) {
+    auto* field = attach(new GUI::TextField(300, 20, false, false), DispPoint(50, 50));
     click(60, 55);
     push_key(SDL_KEYDOWN, 'k');
     std::vector<Uint32> typed_at; // when each letter was first seen, in ms
@@ -136,16 +60,16 @@ TEST_F(Text_field_test, FocusedFieldDestroyedInTheLoopLeavesNoTimerOrFocus) {
     push_key(SDL_KEYDOWN, 'q');
 
     bool focused_when_destroyed = false;
-    GUI::GUITimer_command* closer = nullptr;
-    closer = app()->repeat_on_timer(
+    GUI::GUITimer_command* closer = app()->repeat_on_timer(
         [&] {
             // Cancelled while it runs: it must live until it returns.
             app()->cancel_timer_op(closer);
             focused_when_destroyed = app()->has_focus(box->get_text_field());
             main_view()->remove_subview(box);
-            forget(box);
+            top = nullptr;
             delete box;
-            key('w');
+            push_key(SDL_KEYDOWN, 'w');
+            push_key(SDL_KEYUP, 'w');
             push_key(SDL_KEYDOWN, 'e');
             click(60, 110);
         },
@@ -153,4 +77,90 @@ TEST_F(Text_field_test, FocusedFieldDestroyedInTheLoopLeavesNoTimerOrFocus) {
     run_for(700);
     EXPECT_TRUE(focused_when_destroyed);
     EXPECT_EQ(app()->timer_command_count(), timers_before);
+}
+
+// What a user types and clicks: the US keyboard with Shift and Caps Lock,
+// editing keys that stop at either end, clicks that put the cursor in the
+// nearer gap, and a click elsewhere that takes focus and keys away.
+TEST_F(Text_field_test, TypingEditingAndClicksFollowTheKeyboardAndThePointer) {
+    auto* field = attach(new GUI::TextField(300, 20, false, false), DispPoint(50, 50));
+    auto key = [](int sym, int mod = KMOD_NONE) {
+        push_key(SDL_KEYDOWN, sym, mod);
+        push_key(SDL_KEYUP, sym, mod);
+    };
+    auto type = [&key](const std::string& text) {
+        for (char c : text)
+            key(c);
+    };
+    click(60, 55);
+    key('2', KMOD_LSHIFT);
+    key('2', KMOD_CAPS);
+    key('a', KMOD_CAPS);
+    key('a', KMOD_RSHIFT | KMOD_CAPS);
+    key(';', KMOD_RSHIFT);
+    for (int silent : {int(SDLK_CAPSLOCK), int(SDLK_LSHIFT), 255, int(SDLK_F1), int(SDLK_ESCAPE)})
+        key(silent);
+    deliver();
+    EXPECT_EQ(field->get_text(), "@2AA:");
+    EXPECT_EQ(field->get_cursor_index(), 5);
+
+    field->set_text("ab");
+    click(300, 55); // right of the last letter
+    key(SDLK_DELETE);
+    for (int i = 0; i < 3; ++i)
+        key(SDLK_LEFT);
+    key(SDLK_BACKSPACE);
+    deliver();
+    EXPECT_EQ(field->get_text(), "ab");
+    EXPECT_EQ(field->get_cursor_index(), 0);
+    key(SDLK_DOWN);
+    deliver();
+    EXPECT_EQ(field->get_cursor_index(), 2) << "Down below the last line";
+
+    const int b_left = 50 + field->get_letters()[1].get_pos().x;
+    click(b_left + 1, 55);
+    deliver();
+    EXPECT_EQ(field->get_cursor_index(), 1);
+    click(b_left + field->get_letters()[1].get_width() - 1, 55);
+    key('-');
+    deliver();
+    EXPECT_EQ(field->get_text(), "ab-");
+
+    click(500, 500);
+    type("x");
+    deliver();
+    EXPECT_FALSE(app()->has_focus(field));
+    EXPECT_EQ(field->get_text(), "ab-");
+    EXPECT_NE(output.take().find("LOSTTTTT FOCUSSSSS\n"), std::string::npos);
+}
+
+// Text wraps to the left edge one text size lower, never past the right
+// edge; a one-line view widens to 300 pixels instead; a click maps to the
+// nearer gap of the letter it hits.
+TEST_F(Text_test, TextWrapsOrWidensAndClicksMapToTheNearerGap) {
+    GUI::TextView view(100, 100, false, false);
+    view.set_text(std::string(12, 'm'));
+    const auto& letters = view.get_letters();
+    EXPECT_EQ(letters.front().get_pos(), DispPoint(3, 0));
+    std::size_t wrapped = 1;
+    while (wrapped < letters.size() && letters[wrapped].get_pos().y == 0)
+        ++wrapped;
+    ASSERT_LT(wrapped, letters.size()) << "twelve m's overflow 100 pixels";
+    EXPECT_EQ(letters[wrapped].get_pos(), DispPoint(0, view.get_text_size()));
+    for (const auto& letter : letters)
+        EXPECT_LE(letter.get_pos().x + letter.get_width(), view.get_w());
+
+    GUI::TextView line(100, 20, false, true);
+    line.set_text(std::string(40, 'm'));
+    EXPECT_EQ(line.get_w(), 300) << "300, whatever the text needs";
+    EXPECT_EQ(line.get_letters().back().get_pos().y, 0);
+
+    GUI::TextView short_text(200, 40, false, false);
+    short_text.set_text("abc");
+    const DispPoint b = short_text.get_letters()[1].get_pos();
+    EXPECT_EQ(short_text.index_at_pos(DispPoint(0, 5)), 0);
+    EXPECT_EQ(short_text.index_at_pos(b + DispPoint(1, 1)), 1);
+    EXPECT_EQ(
+        short_text.index_at_pos(b + DispPoint(short_text.get_letters()[1].get_width() - 1, 1)), 2);
+    EXPECT_EQ(short_text.index_at_pos(DispPoint(5, 39)), 3) << "below the last line";
 }
