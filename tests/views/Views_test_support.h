@@ -5,24 +5,18 @@
 
 #include "gui/Drawing.h"
 #include "gui/GUIImage.h"
-#include "gui/GUILetter.h"
-#include "sim/Error.h"
 #include "sim/Model.h"
 #include "views/GUI_based_view.h"
-#include "views/IconController.h"
 
 #include <SDL.h>
 #include <SDL_ttf.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <functional>
 #include <string>
-#include <vector>
 
 const SDL_Color white_c = {255, 255, 255, 0};
 const SDL_Color magenta_c = {255, 0, 255, 0};
-const SDL_Color yellow_c = {238, 238, 0, 0};
 
 // The world is a singleton: every test starts and ends with it empty. The
 // views open their pictures and font by paths relative to the resource folder.
@@ -40,21 +34,6 @@ protected:
     Output_capture out;
 };
 
-class Recording_controller final : public IconController {
-public:
-    void select(const std::string& name) override { picks.push_back(name); }
-    std::vector<std::string> picks;
-};
-
-inline std::string error_from(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Error& error) {
-        return error.msg;
-    }
-    return "no error";
-}
-
 inline bool is_color(SDL_Surface* surface, int x, int y, SDL_Color color) {
     return getpixel(surface, x, y) == SDL_MapRGB(surface->format, color.r, color.g, color.b);
 }
@@ -66,51 +45,8 @@ inline bool same_color(SDL_Surface* surface, int x, int y, SDL_Surface* picture,
     return getpixel(surface, x, y) == SDL_MapRGB(surface->format, r, g, b);
 }
 
-inline GUI::DispPoint icon_position(const GUI_based_view& view, const std::string& name) {
-    return view.get_obj_images().at(name)->get_rel_pos();
-}
-
 inline std::string str(GUI::DispPoint p) {
     return std::to_string(p.x) + "," + std::to_string(p.y);
-}
-
-inline std::string size_of(const GUI::View& view) {
-    return str(GUI::DispPoint(view.get_w(), view.get_h()));
-}
-
-// Counts the pixels that differ from a grid dot drawn at every dot position:
-// (k * cell, row * cell) for k = 1 .. columns.
-inline int dot_mismatches(const GUI_based_view& view) {
-    const GUIImage dot("images/dot.bmp", false, white_c);
-    const int cell = view.get_cell_width();
-    int wrong = 0;
-    for (int row = 0; row < view.get_height() / cell; ++row)
-        for (int k = 1; k <= view.get_width() / cell; ++k)
-            for (int y = 0; y < dot.geth(); ++y)
-                for (int x = 0; x < dot.getw() && k * cell + x < view.get_width(); ++x)
-                    wrong +=
-                        !same_color(view.get_image_ptr(), k * cell + x, row * cell + y, dot, x, y);
-    return wrong;
-}
-
-// The text must show exactly as the toolkit renders it: white on the glyphs
-// and nowhere else in its box (and two columns past it, so a longer number
-// is caught). Dots may be drawn over a label, so pixels under one are skipped.
-inline void expect_label(const GUI_based_view& view, const std::string& text, GUI::DispPoint at) {
-    const GUIImage glyphs(createText2(text, 12, white_c));
-    const GUIImage dot("images/dot.bmp", false, white_c);
-    const int cell = view.get_cell_width();
-    int wrong = 0;
-    for (int vy = at.y; vy < at.y + glyphs.geth() && vy < view.get_height(); ++vy)
-        for (int vx = at.x; vx < at.x + glyphs.getw() + 2 && vx < view.get_width(); ++vx) {
-            if (vx >= cell && vx % cell < dot.getw() && vy % cell < dot.geth() &&
-                vy / cell < view.get_height() / cell)
-                continue;
-            const bool ink =
-                vx - at.x < glyphs.getw() && is_color(glyphs, vx - at.x, vy - at.y, white_c);
-            wrong += ink != is_color(view.get_image_ptr(), vx, vy, white_c);
-        }
-    EXPECT_EQ(wrong, 0) << "label \"" << text << "\" at " << str(at);
 }
 
 #endif

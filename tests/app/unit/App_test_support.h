@@ -1,49 +1,25 @@
 #ifndef FLOTILLA_TESTS_APP_UNIT_APP_TEST_SUPPORT_H
 #define FLOTILLA_TESTS_APP_UNIT_APP_TEST_SUPPORT_H
 
+#include "../../gui/Gui_test_support.h"
+
 #include "app/GUI_Controller.h"
 #include "app/MainView.h"
 #include "gui/App.h"
-#include "gui/Window.h"
 #include "views/MapViewController.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <iostream>
-#include <sstream>
 #include <string>
-
-namespace GUI {
-inline void PrintTo(const DispPoint& p, std::ostream* os) {
-    *os << p.x << "," << p.y;
-}
-} // namespace GUI
 
 // The one controller of the process, made by the test main with the
 // start-up world; the tests share it and its window.
 GUI_Controller& controller();
-// Everything the controller wrote while it was being made.
-const std::string& startup_output();
 // Hands text to the controller's own console, as if typed on its input, and
 // runs a frame.
 void type_console(const std::string& text);
-
-class Output_capture {
-public:
-    Output_capture() : previous(std::cout.rdbuf(buffer.rdbuf())) {}
-    ~Output_capture() { std::cout.rdbuf(previous); }
-    std::string take() {
-        std::string result = buffer.str();
-        buffer.str("");
-        return result;
-    }
-
-private:
-    std::ostringstream buffer;
-    std::streambuf* previous;
-};
 
 inline GUI::App& app() {
     return *GUI::App::get();
@@ -64,9 +40,10 @@ inline void run_frames(int count) {
 // The window's fixed places, in window pixels.
 namespace place {
 using P = GUI::DispPoint;
-const P zoom_left(360, 70), zoom_middle(385, 70); // the slider's track
-const P stick(382, 127), stick_right(397, 127);   // the pan stick's centre and rim
-const P attack(380, 160), go(380, 220), go_label(430, 220);
+const P free_sea(250, 50);                      // the world point (40, 40) at the start-up scale
+const P zoom_middle(385, 70);                   // on the slider's track
+const P stick(382, 127), stick_right(397, 127); // the pan stick's centre and rim
+const P attack(380, 160), go(380, 220);
 const P field(200, 290), enter(300, 330), cancel(200, 330); // a dialogue box's
 const P background(560, 400);                               // bare main view
 } // namespace place
@@ -78,7 +55,8 @@ protected:
 
     void SetUp() override { timers = app().timer_command_count(); }
     void TearDown() override {
-        // A dialogue box's text field runs two timers: they go with the box.
+        // A dialogue box's text field and a running world have timers: they
+        // must go with the box and with a pause.
         EXPECT_EQ(app().timer_command_count(), timers) << "a test left something running";
         for (SDL_Event left; SDL_PollEvent(&left);) {
         }
@@ -114,12 +92,6 @@ protected:
         return dynamic_cast<MapViewController&>(*controller().get_map_view());
     }
     static std::string message_line() { return controller().get_main_view()->get_message(); }
-    static int occurrences(const std::string& text, const std::string& part) {
-        int count = 0;
-        for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-            ++count;
-        return count;
-    }
     static bool found(const std::string& text, const std::string& part) {
         return text.find(part) != std::string::npos;
     }

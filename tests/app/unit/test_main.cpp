@@ -5,15 +5,11 @@
 
 namespace {
 GUI_Controller* the_controller = nullptr;
-std::string the_startup_output;
 int console_input = -1;
 } // namespace
 
 GUI_Controller& controller() {
     return *the_controller;
-}
-const std::string& startup_output() {
-    return the_startup_output;
 }
 
 void type_console(const std::string& text) {
@@ -41,7 +37,6 @@ int main(int argc, char** argv) {
     {
         Output_capture capture;
         the_controller = new GUI_Controller;
-        the_startup_output = capture.take();
         // One frame, after which the loop knows the window.
         SDL_Event quit{};
         quit.type = SDL_QUIT;
