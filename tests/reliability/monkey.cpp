@@ -26,7 +26,6 @@
 #include <cstdlib>
 #include <iostream>
 #include <random>
-#include <sstream>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -84,6 +83,10 @@ public:
 
     // One thing a user might do; most are a few events.
     void act() {
+        // Where clicks land: the chart, the panel's buttons, the background
+        // (which opens a dialogue box), and a dialogue box's field and buttons.
+        static const Rect* const targets[] = {&map_c,        &go_c,    &attack_c, &attack_c,
+                                              &background_c, &field_c, &enter_c,  &cancel_c};
         const int what = pick(100);
         if (what < 15)
             move_to(somewhere(whole_window_c));
@@ -92,26 +95,14 @@ public:
                    Uint8(1 + pick(5)));
         else if (what < 35)
             click(icon());
-        else if (what < 40)
-            click(somewhere(map_c));
-        else if (what < 46)
+        else if (what < 41)
             drag(pick(2) ? icon() : somewhere(map_c), somewhere(pick(4) ? map_c : whole_window_c));
-        else if (what < 48)
-            click(somewhere(go_c));
-        else if (what < 51)
-            click(somewhere(attack_c));
-        else if (what < 55)
+        else if (what < 45)
             drag(somewhere(zoom_c), somewhere(zoom_c));
-        else if (what < 59)
+        else if (what < 49)
             hold_stick();
-        else if (what < 62)
-            click(somewhere(background_c));
-        else if (what < 66)
-            click(somewhere(field_c));
-        else if (what < 69)
-            click(somewhere(enter_c));
         else if (what < 72)
-            click(somewhere(cancel_c));
+            click(somewhere(*targets[pick(8)]));
         else if (what < 90)
             key(keys_c[pick(sizeof keys_c / sizeof *keys_c)],
                 modifiers_c[pick(sizeof modifiers_c / sizeof *modifiers_c)], pick(3) != 0);
@@ -222,35 +213,19 @@ private:
     // The console works beside the window: views come and go under the
     // user's hands, and new ships replace the sunk.
     void console_line() {
-        std::ostringstream line;
-        switch (pick(8)) {
-        case 0:
-            line << "close_map";
-            break;
-        case 1:
-            line << "open_map";
-            break;
-        case 2:
-            line << "open_bridge " << ship_name() << ' ' << pick(600) << ' ' << pick(600);
-            break;
-        case 3:
-            line << "close_bridge " << ship_name();
-            break;
-        case 4:
-            line << (pick(2) ? "go" : "pause");
-            break;
-        case 5:
-            line << "create M" << pushed << (pick(2) ? " Cruiser " : " Torpedo_boat ") << pick(40)
-                 << ' ' << pick(40);
-            break;
-        case 6:
-            line << ship_name() << " attack " << ship_name();
-            break;
-        default:
-            line << ship_name() << " position " << pick(50) << ' ' << pick(50) << " 10";
-            break;
-        }
-        const std::string text = line.str() + "\n";
+        const std::string ship = ship_name(), other = ship_name();
+        auto number = [this](int below) { return " " + std::to_string(pick(below)); };
+        const std::string lines[] = {"close_map",
+                                     "open_map",
+                                     "open_bridge " + ship + number(600) + number(600),
+                                     "close_bridge " + ship,
+                                     pick(2) ? "go" : "pause",
+                                     "create M" + std::to_string(pushed) +
+                                         (pick(2) ? " Cruiser" : " Torpedo_boat") + number(40) +
+                                         number(40),
+                                     ship + " attack " + other,
+                                     ship + " position" + number(50) + number(50) + " 10"};
+        const std::string text = lines[pick(8)] + "\n";
         if (write(console_input, text.data(), text.size()) != ssize_t(text.size()))
             ADD_FAILURE() << "the console pipe refused a line";
     }
