@@ -15,6 +15,16 @@ std::string icon_at(const GUI_based_view& view, const std::string& name) {
 
 using Bridge_view_test = Views_test;
 
+// Columns are labelled in degrees of relative bearing; there are no row
+// labels, and the ship's name stands in the top-left corner.
+TEST_F(Bridge_view_test, ColumnsAreLabelledInDegreesUnderTheShipsName) {
+    Bridge_view bridge(nullptr, create_ship("Ajax", "Cruiser", Point(0., 0.)));
+    const char* const columns[] = {"-72", "-18", "36", "90"};
+    for (int j = 0; j < 4; ++j)
+        expect_label(bridge, columns[j], GUI::DispPoint(16 + 60 * j, 37));
+    expect_label(bridge, "Ajax", GUI::DispPoint(0, 0));
+}
+
 // Relative bearing -90 .. 90 spans the view; the own ship (nearer than
 // 0.005 nm), anything abeam or astern, and anything past 200 nm are out of
 // sight, and those past 200 nm are not even looked at.

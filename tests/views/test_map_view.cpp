@@ -1,6 +1,5 @@
 #include "Views_test_support.h"
 
-#include "gui/GUILetter.h"
 #include "sim/Island.h"
 #include "sim/Model.h"
 #include "sim/Ship.h"
@@ -20,21 +19,6 @@ std::string pixel_of(const Map_view& map, Point location) {
     int y = -1;
     const bool inside = map.get_subscripts(x, y, location);
     return str(GUI::DispPoint(x, y)) + (inside ? " inside" : " outside");
-}
-
-// The text must show exactly as the toolkit renders it: white on the glyphs
-// and nowhere else in its box (and two columns past it, so a longer number
-// is caught).
-void expect_label(const GUI_based_view& view, const std::string& text, GUI::DispPoint at) {
-    const GUIImage glyphs(createText2(text, 12, white_c));
-    int wrong = 0;
-    for (int vy = at.y; vy < at.y + glyphs.geth() && vy < view.get_height(); ++vy)
-        for (int vx = at.x; vx < at.x + glyphs.getw() + 2 && vx < view.get_width(); ++vx) {
-            const bool ink =
-                vx - at.x < glyphs.getw() && is_color(glyphs, vx - at.x, vy - at.y, white_c);
-            wrong += ink != is_color(view.get_image_ptr(), vx, vy, white_c);
-        }
-    EXPECT_EQ(wrong, 0) << "label \"" << text << "\" at " << str(at);
 }
 
 } // namespace
