@@ -116,15 +116,10 @@ void View::render_image(SDL_Surface* surface, int width, int height, DispPoint p
 void View::set_clear_color(SDL_Color color) {
     clear_color = color;
     has_clear_color = true;
-    SDL_SetColorKey(display, SDL_SRCCOLORKEY | SDL_RLEACCEL,
-                    SDL_MapRGB(display->format, color.r, color.g, color.b));
-}
-
-void View::set_display_key() {
     // Run-length encoding makes copying a mostly clear view (an icon, a
     // label) cheap; SDL redoes it after the view is recomposited.
     SDL_SetColorKey(display, SDL_SRCCOLORKEY | SDL_RLEACCEL,
-                    SDL_MapRGB(display->format, clear_color.r, clear_color.g, clear_color.b));
+                    SDL_MapRGB(display->format, color.r, color.g, color.b));
 }
 
 void View::mark_changed() {

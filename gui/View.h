@@ -111,7 +111,6 @@ private:
 
     void detach(View* view);
     void squeeze_out_holes();
-    void set_display_key();
 };
 
 } // namespace GUI
