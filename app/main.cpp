@@ -1,6 +1,7 @@
 #include "app/GUI_Controller.h"
 #include "app/HeadlessRunner.h"
 #include "app/Options.h"
+#include "app/StandardOutput.h"
 #include "gui/Compatibility.h"
 
 #include <cstdlib>
@@ -8,11 +9,7 @@
 #include <unistd.h>
 
 int main(int argc, char* argv[]) {
-    // Nothing writes standard output through C's stdio, so the C++ stream
-    // can keep its own buffer: every tick writes a line per ship.
-    std::ios::sync_with_stdio(false);
-    std::cout.setf(std::ios::fixed, std::ios::floatfield);
-    std::cout.precision(2);
+    set_up_standard_output();
 
     Options options = Options::parse(std::vector<std::string>(argv + 1, argv + argc));
     if (!options.error.empty()) {

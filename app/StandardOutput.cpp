@@ -1,0 +1,121 @@
+#include "app/StandardOutput.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+#include <iostream>
+#include <unistd.h>
+
+namespace {
+// Past this a buffer is written out even without a flush: a long `tick`
+// headless writes without pause.
+const std::size_t flush_threshold_c = 1 << 20;
+const std::size_t initial_capacity_c = 1 << 16;
+// Fixed notation of the largest double with this many decimals fits in the
+// formatting buffer below.
+const std::streamsize max_fast_precision_c = 40;
+} // namespace
+
+Fixed_num_put::iter_type Fixed_num_put::do_put(iter_type out, std::ios_base& stream, char fill,
+                                               double value) const {
+    const std::ios_base::fmtflags flags = stream.flags();
+    const std::ios_base::fmtflags unusual =
+        std::ios_base::showpos | std::ios_base::uppercase | std::ios_base::showpoint;
+    const std::streamsize precision = stream.precision();
+    if ((flags & std::ios_base::floatfield) != std::ios_base::fixed || (flags & unusual) ||
+        stream.width() != 0 || precision < 0 || precision > max_fast_precision_c)
+        return std::num_put<char>::do_put(out, stream, fill, value);
+    char text[400];
+    const std::to_chars_result result = std::to_chars(
+        text, text + sizeof text, value, std::chars_format::fixed, static_cast<int>(precision));
+    if (result.ec != std::errc())
+        return std::num_put<char>::do_put(out, stream, fill, value);
+    return std::copy(text, result.ptr, out);
+}
+
+Output_buffer::Output_buffer(int fd_) : fd(fd_) {
+    storage.resize(initial_capacity_c);
+    setp(storage.data(), storage.data() + storage.size());
+}
+
+Output_buffer::~Output_buffer() {
+    write_out();
+}
+
+bool Output_buffer::write_all(const char* next, const char* end) {
+    while (next < end && !failed) {
+        const ssize_t written = ::write(fd, next, static_cast<std::size_t>(end - next));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            failed = true;
+        else
+            next += written;
+    }
+    return !failed;
+}
+
+bool Output_buffer::write_out() {
+    write_all(pbase(), pptr());
+    // What could not be written is dropped: keeping it would only grow.
+    setp(storage.data(), storage.data() + storage.size());
+    return !failed;
+}
+
+void Output_buffer::make_room(std::size_t needed) {
+    const std::size_t used = static_cast<std::size_t>(pptr() - pbase());
+    if (used + needed <= storage.size())
+        return;
+    if (used >= flush_threshold_c) {
+        write_out();
+        if (needed <= storage.size())
+            return;
+    }
+    const std::size_t kept = static_cast<std::size_t>(pptr() - pbase());
+    storage.resize(std::max(storage.size() * 2, kept + needed));
+    setp(storage.data(), storage.data() + storage.size());
+    pbump(static_cast<int>(kept));
+}
+
+Output_buffer::int_type Output_buffer::overflow(int_type c) {
+    if (traits_type::eq_int_type(c, traits_type::eof()))
+        return traits_type::not_eof(c);
+    make_room(1);
+    *pptr() = traits_type::to_char_type(c);
+    pbump(1);
+    return c;
+}
+
+std::streamsize Output_buffer::xsputn(const char* text, std::streamsize count) {
+    if (count <= 0)
+        return 0;
+    const std::size_t size = static_cast<std::size_t>(count);
+    if (size >= flush_threshold_c) {
+        // Too large to be worth copying: what came before goes first.
+        write_out();
+        write_all(text, text + size);
+        return count;
+    }
+    make_room(size);
+    std::memcpy(pptr(), text, size);
+    pbump(static_cast<int>(count));
+    return count;
+}
+
+int Output_buffer::sync() {
+    return write_out() ? 0 : -1;
+}
+
+void set_up_standard_output() {
+    // Nothing writes standard output through C's stdio, so the C++ stream
+    // need not stay in step with it.
+    std::ios::sync_with_stdio(false);
+    // Never destroyed: standard output is flushed at exit after every other
+    // static object has gone.
+    static Output_buffer* const buffer = new Output_buffer(STDOUT_FILENO);
+    std::cout.rdbuf(buffer);
+    std::cout.imbue(std::locale(std::cout.getloc(), new Fixed_num_put));
+    std::cout.setf(std::ios::fixed, std::ios::floatfield);
+    std::cout.precision(2);
+}

@@ -1,0 +1,58 @@
+#ifndef FLOTILLA_APP_STANDARDOUTPUT_H
+#define FLOTILLA_APP_STANDARDOUTPUT_H
+
+#include <cstddef>
+#include <ios>
+#include <locale>
+#include <streambuf>
+#include <vector>
+
+// Every tick writes a line or more per ship, each with two-decimal numbers.
+// iostream formats a double through the C library's printf machinery and a
+// small stream buffer writes every few kilobytes; at thousands of ships that
+// alone would fill the frame. These two pieces keep the stream's interface
+// (and every byte it writes) while taking both costs away.
+
+// Formats doubles in fixed notation with std::to_chars, which rounds exactly
+// as printf does; anything else (other notations, a width, a sign flag)
+// goes to the standard facet.
+class Fixed_num_put : public std::num_put<char> {
+public:
+    explicit Fixed_num_put(std::size_t refs = 0) : std::num_put<char>(refs) {}
+
+protected:
+    iter_type do_put(iter_type out, std::ios_base& stream, char fill, double value) const override;
+    using std::num_put<char>::do_put;
+};
+
+// Collects what is written in memory and hands it to a file descriptor in
+// one piece when flushed: once a frame in the window, once a command
+// headless. A flood with no flush in between goes out in large pieces, so
+// memory stays bounded.
+class Output_buffer : public std::streambuf {
+public:
+    explicit Output_buffer(int fd_);
+    ~Output_buffer() override;
+    // True once a write failed (a full disk, a closed pipe).
+    bool has_failed() const { return failed; }
+
+protected:
+    int_type overflow(int_type c) override;
+    std::streamsize xsputn(const char* text, std::streamsize count) override;
+    int sync() override;
+
+private:
+    int fd;
+    bool failed = false;
+    std::vector<char> storage;
+
+    bool write_all(const char* next, const char* end);
+    bool write_out();
+    void make_room(std::size_t needed);
+};
+
+// Puts standard output on an Output_buffer with Fixed_num_put, in fixed
+// notation with two decimals. Called once, first thing in main.
+void set_up_standard_output();
+
+#endif
