@@ -9,6 +9,7 @@
 #include <SDL_ttf.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <iostream>
 #include <iterator>
@@ -164,22 +165,31 @@ void App::run(Window* window_) {
     if (!timer_commands.empty())
         next_timer = timer_commands.begin();
 
+    auto frame_start = std::chrono::steady_clock::now();
     while (running) {
-        try {
+        {
+            // Sleeps out the rest of the frame once the frame is drawn, so
+            // that a frame lasts its 25 ms, the redraw included.
             FrameRateCapper capper(frames_per_second);
             if (capping_enabled)
                 capper.cap_frame_rate();
-            SDL_Event event;
-            while (SDL_PollEvent(&event) && running)
-                dispatch_event(event);
-            cycle_timer_commands();
-        } catch (...) {
-            call_exception_handlers(exception_catchers.begin(), exception_catchers.end());
+            try {
+                SDL_Event event;
+                while (SDL_PollEvent(&event) && running)
+                    dispatch_event(event);
+                cycle_timer_commands();
+            } catch (...) {
+                call_exception_handlers(exception_catchers.begin(), exception_catchers.end());
+            }
+            destroy_pending();
+            window->refresh();
+            // What the frame wrote reaches a pipe now, not when a buffer fills.
+            std::cout.flush();
         }
-        destroy_pending();
-        window->refresh();
-        // What the frame wrote reaches a pipe now, not when a buffer fills.
-        std::cout.flush();
+        const auto frame_end = std::chrono::steady_clock::now();
+        frame_stats.record(
+            std::chrono::duration<double, std::milli>(frame_end - frame_start).count());
+        frame_start = frame_end;
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "gui/DispPoint.h"
 #include "gui/Error.h"
+#include "gui/FrameStats.h"
 #include "gui/GUITimer.h"
 
 #include <SDL.h>
@@ -96,6 +97,9 @@ public:
     bool is_running() const { return running; }
     Window* get_window() const { return window; }
     DispPoint get_screen_size() const;
+    // The durations of the frames run so far (each from its start to the
+    // next frame's), for the user who asks how well the window keeps time.
+    FrameStats& get_frame_stats() { return frame_stats; }
 
     // Registers a callable to run every `period` seconds at most once a frame
     // (or once, when `repeat` is false). The returned pointer is the handle.
@@ -178,6 +182,7 @@ private:
     std::list<std::unique_ptr<GUITimer_command>> timer_commands;
     std::list<std::unique_ptr<GUITimer_command>>::iterator next_timer;
     std::vector<Controller*> pending_destruction;
+    FrameStats frame_stats;
     // A command cancelled while it runs is kept here until it has returned.
     GUITimer_command* executing = nullptr;
     std::unique_ptr<GUITimer_command> cancelled_while_executing;
