@@ -31,6 +31,9 @@ View::View(int width, int height)
     }
 }
 
+View::View(int width, int height, Surfaceless)
+    : w(width), h(height), image(nullptr), display(nullptr) {}
+
 View::~View() {
     for (View* subview : subviews)
         delete subview; // a hole is null, and deleting null is nothing
@@ -101,6 +104,8 @@ bool View::is_subview(const View* view) const {
 }
 
 void View::draw_onto_self(const GUIImage& picture, DispPoint position) {
+    if (!image)
+        throw Error("view has no pixels to draw on!");
     mark_changed();
     copy_onto(picture, image, position);
 }
@@ -110,12 +115,16 @@ void View::fill_with_color(SDL_Color color) {
 }
 
 void View::render_image(SDL_Surface* surface, int width, int height, DispPoint position) {
+    if (!display)
+        throw Error("view has no pixels to draw on!");
     display_image(surface, display, position, false, whole_rect(width, height));
 }
 
 void View::set_clear_color(SDL_Color color) {
     clear_color = color;
     has_clear_color = true;
+    if (!display)
+        return;
     // Run-length encoding makes copying a mostly clear view (an icon, a
     // label) cheap; SDL redoes it after the view is recomposited.
     SDL_SetColorKey(display, SDL_SRCCOLORKEY | SDL_RLEACCEL,
@@ -132,6 +141,10 @@ std::size_t View::recomposition_count = 0;
 void View::refresh() {
     if (!changed)
         return;
+    if (!image) {
+        changed = false; // it is drawn where it is composited
+        return;
+    }
     ++recomposition_count;
     render_image(image, w, h, DispPoint(0, 0));
     for (View* subview : subviews) {
@@ -142,14 +155,25 @@ void View::refresh() {
         const DispPoint at = subview->rel_pos;
         if (at.x >= w || at.y >= h || at.x + subview->w <= 0 || at.y + subview->h <= 0)
             continue;
-        subview->refresh();
-        render_image(subview->display, subview->w, subview->h, at);
+        subview->composite_onto(display, at);
     }
     changed = false;
 }
 
+void View::composite_onto(SDL_Surface* destination, DispPoint at) {
+    refresh();
+    display_image(display, destination, at, false, whole_rect(w, h));
+}
+
 void View::resize(int width, int height) {
     if (width == w && height == h) {
+        did_resize(width, height);
+        return;
+    }
+    if (!image) {
+        w = width;
+        h = height;
+        mark_changed();
         did_resize(width, height);
         return;
     }

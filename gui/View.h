@@ -55,6 +55,10 @@ public:
     bool need_to_refresh() const { return changed; }
     // Recomposites the changed branches below this view.
     void refresh();
+    // Puts what this view shows (its display, clear colour transparent) onto
+    // a parent's surface with the view's top-left at `at`. A view without
+    // pixels of its own draws itself here from pixels it shares.
+    virtual void composite_onto(SDL_Surface* destination, DispPoint at);
     // How many views have been recomposited so far in this process: what a
     // change costs, counted rather than timed.
     static std::size_t get_recomposition_count() { return recomposition_count; }
@@ -88,6 +92,12 @@ public:
     void mouse_motion(DispPoint point, DispPoint rel);
     void mouse_scroll_start(bool up);
     void mouse_scroll_stop(bool up);
+
+protected:
+    // For a view that owns no pixels (one of thousands of icons): it must
+    // override composite_onto, and nothing may draw onto it.
+    struct Surfaceless {};
+    View(int width, int height, Surfaceless);
 
 private:
     bool changed = false;

@@ -72,13 +72,7 @@ void GUI_based_view::set_origin(Point origin_) {
 }
 
 void GUI_based_view::describe_name(const std::string& name, const std::string& type) {
-    // Each kind's picture is read from its file once per view; icons take
-    // copies of it.
-    const std::string file = image_for_type(type);
-    auto loaded = loaded_pictures.find(file);
-    if (loaded == loaded_pictures.end())
-        loaded = loaded_pictures.emplace(file, GUIImage(file, false, no_key_c)).first;
-    auto* icon = new SimObjView(name, loaded->second, controller);
+    auto* icon = new SimObjView(name, IconPicture::for_file(image_for_type(type)), controller);
     // Outside the visible area of both kinds of view until draw places it.
     attach_subview(icon, GUI::DispPoint(get_h(), get_w()));
     auto earlier = obj_images.find(name);

@@ -89,7 +89,6 @@ private:
     double scale;
     Point origin;
     GUIImage wash; // kept while it covers the view
-    std::map<std::string, GUIImage> loaded_pictures;
 
     void draw_label(double value, GUI::DispPoint position);
 };

@@ -1,7 +1,6 @@
 #include "views/SimObjView.h"
 
 #include "gui/Drawing.h"
-#include "gui/TextView.h"
 #include "views/IconController.h"
 #include "views/MapViewController.h"
 
@@ -11,38 +10,65 @@
 
 namespace {
 const SDL_Color clear = {255, 0, 255, 0};
-const SDL_Color white = {255, 255, 255, 0};
 const SDL_Color black_c = {0, 0, 0, 0};
 const SDL_Color halo_yellow_c = {238, 238, 0, 0};
-const int label_width_c = 50;
-const int label_height_c = 12;
 const int halo_growth_c = 4;
+
+// A part of an icon that the icon draws: it holds a place in the view tree,
+// for finding what a click is on.
+class IconPart : public GUI::View {
+public:
+    IconPart(int width, int height) : GUI::View(width, height, Surfaceless{}) {}
+    void composite_onto(SDL_Surface*, GUI::DispPoint) override {}
+};
+
 } // namespace
 
-SimObjView::SimObjView(const std::string& name, const GUIImage& picture, IconController* controller)
-    : GUI::View(1, 1) {
-    impl = new SimObjViewImpl(name, picture, controller);
-    label = new GUI::TextView(label_width_c, label_height_c, false, false);
-    resize(std::max(impl->get_w(), label->get_w()), impl->get_h());
-    fill_with_color(clear);
+SimObjView::SimObjView(const std::string& name_, const GUIImage& own_picture,
+                       IconController* controller_)
+    : SimObjView(name_, std::make_shared<IconPicture>(own_picture), controller_) {}
+
+SimObjView::SimObjView(const std::string& name_, std::shared_ptr<IconPicture> picture_,
+                       IconController* controller_)
+    : GUI::View(1, 1, Surfaceless{}), name(name_), controller(controller_),
+      picture(std::move(picture_)), label(icon_label(name)) {
+    const GUI::Sprite& look = picture->appearance(0);
+    resize(std::max(look.get_w(), label->get_w()), look.get_h());
     set_clear_color(clear);
-    attach_subview(impl, GUI::DispPoint(0, 0));
-    attach_subview(label, GUI::DispPoint(0, 0));
-    label->set_text(name);
-    label->set_text_color(white);
+    picture_part = new IconPart(look.get_w(), look.get_h());
+    attach_subview(picture_part, GUI::DispPoint(0, 0));
+    attach_subview(new IconPart(label->get_w(), label->get_h()), GUI::DispPoint(0, 0));
 }
 
 SimObjView::~SimObjView() = default;
 
 bool SimObjView::handle_mouse_down(GUI::DispPoint) {
-    impl->toggle_select();
+    toggle_select();
     if (auto* map = dynamic_cast<MapViewController*>(get_parent())) {
-        if (impl->is_selected())
-            map->add_selected_ship(impl->get_name());
+        if (is_selected())
+            map->add_selected_ship(name);
         else
-            map->remove_selected_ship(impl->get_name());
+            map->remove_selected_ship(name);
     }
     return true;
+}
+
+void SimObjView::toggle_select() {
+    if (!is_selected() && controller)
+        controller->select(name);
+    ++toggles;
+    // The icon grows and shrinks with its picture's halo.
+    const GUI::Sprite& look = picture->appearance(toggles);
+    const GUI::DispPoint growth(look.get_w() - picture_part->get_w(),
+                                look.get_h() - picture_part->get_h());
+    picture_part->resize(look.get_w(), look.get_h());
+    resize(get_w() + growth.x, get_h() + growth.y);
+}
+
+void SimObjView::composite_onto(SDL_Surface* destination, GUI::DispPoint at) {
+    const GUI::DispPoint size(get_w(), get_h());
+    picture->appearance(toggles).draw(destination, at, size);
+    label->draw(destination, at, size);
 }
 
 SimObjViewImpl::SimObjViewImpl(const std::string& name_, const GUIImage& image_,

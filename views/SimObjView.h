@@ -3,37 +3,53 @@
 
 #include "gui/GUIImage.h"
 #include "gui/ImageView.h"
+#include "gui/Sprite.h"
 #include "gui/View.h"
+#include "views/IconSprites.h"
 
 #include <SDL.h>
 
+#include <cstddef>
+#include <memory>
 #include <string>
 
 class IconController;
-class SimObjViewImpl;
-
-namespace GUI {
-class TextView;
-}
 
 // An object's icon: its picture with its name written over the top. A click
 // toggles its selection, shown as a yellow halo; on the map it also adds the
 // object to, or takes it from, the map's selection.
+//
+// Thousands of icons are drawn every frame, so an icon owns no pixels: it
+// draws the looks it shares with others (see IconSprites.h). Its picture and
+// label are still views of their own, without pixels, so that a click finds
+// and passes through them as through any other views.
 class SimObjView : public GUI::View {
 public:
-    SimObjView(const std::string& name, const GUIImage& picture, IconController* controller);
+    // An icon with a picture of its own.
+    SimObjView(const std::string& name_, const GUIImage& own_picture, IconController* controller_);
+    SimObjView(const std::string& name, std::shared_ptr<IconPicture> picture_,
+               IconController* controller_);
     ~SimObjView() override;
 
     bool handle_mouse_down(GUI::DispPoint position) override;
+    void composite_onto(SDL_Surface* destination, GUI::DispPoint at) override;
 
-    SimObjViewImpl* get_impl() const { return impl; }
+    // Selects or deselects, as a click does, without telling the map.
+    void toggle_select();
+    const std::string& get_name() const { return name; }
+    bool is_selected() const { return toggles % 2 == 1; }
 
 private:
-    SimObjViewImpl* impl;
-    GUI::TextView* label;
+    std::string name;
+    IconController* controller;
+    std::shared_ptr<IconPicture> picture;
+    std::shared_ptr<const GUI::Sprite> label;
+    std::size_t toggles = 0;
+    GUI::View* picture_part;
 };
 
-// The picture part of an icon, which draws and removes the selection halo.
+// The picture part of an icon, which draws and removes the selection halo;
+// it draws the looks icons share.
 class SimObjViewImpl : public GUI::ImageView {
 public:
     SimObjViewImpl(const std::string& name_, const GUIImage& image_, IconController* controller_);

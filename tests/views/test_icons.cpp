@@ -1,12 +1,16 @@
 #include "Views_test_support.h"
 
+#include "gui/TextView.h"
 #include "views/SimObjView.h"
 
 #include <algorithm>
+#include <memory>
+#include <vector>
 
 namespace {
 
 const SDL_Color yellow_c = {238, 238, 0, 0};
+const SDL_Color sea_c = {127, 176, 212, 0};
 
 // Whether some non-transparent pixel of the picture lies within one pixel of (x, y).
 bool silhouette_near(const GUIImage& picture, int x, int y) {
@@ -17,6 +21,25 @@ bool silhouette_near(const GUIImage& picture, int x, int y) {
     return false;
 }
 
+// An icon built as a tree of views that each own their pixels: the picture
+// part and a label over a clear backing. Icons that share their looks must
+// show exactly what this shows.
+class Reference_icon : public GUI::View {
+public:
+    Reference_icon(const std::string& name, const GUIImage& picture) : GUI::View(1, 1) {
+        part = new SimObjViewImpl(name, picture, nullptr);
+        auto* label = new GUI::TextView(50, 12, false, false);
+        resize(std::max(part->get_w(), label->get_w()), part->get_h());
+        fill_with_color(magenta_c);
+        set_clear_color(magenta_c);
+        attach_subview(part, GUI::DispPoint(0, 0));
+        attach_subview(label, GUI::DispPoint(0, 0));
+        label->set_text(name);
+        label->set_text_color(white_c);
+    }
+    SimObjViewImpl* part;
+};
+
 } // namespace
 
 using Icon_test = Views_test;
@@ -25,11 +48,11 @@ TEST_F(Icon_test, SelectionHaloIsTheSilhouetteGrownByOnePixelAndGoesWithTheSelec
     const GUIImage picture("images/blip.bmp", false, white_c);
     const int w = picture.getw();
     const int h = picture.geth();
-    SimObjView icon("Ajax", picture, nullptr);
-    SimObjViewImpl* impl = icon.get_impl();
+    GUI::View holder(1, 1);
+    auto* impl = new SimObjViewImpl("Ajax", picture, nullptr);
+    holder.attach_subview(impl, GUI::DispPoint(0, 0));
     impl->toggle_select();
     EXPECT_EQ(str(GUI::DispPoint(impl->get_w(), impl->get_h())), str(GUI::DispPoint(w + 4, h + 4)));
-    EXPECT_EQ(icon.get_h(), h + 4);
     // The picture sits one pixel in, over its silhouette grown by one pixel;
     // the halo is the picture's size, drawn at the corner.
     int wrong = 0;
@@ -45,10 +68,48 @@ TEST_F(Icon_test, SelectionHaloIsTheSilhouetteGrownByOnePixelAndGoesWithTheSelec
 
     impl->toggle_select();
     EXPECT_EQ(str(GUI::DispPoint(impl->get_w(), impl->get_h())), str(GUI::DispPoint(w, h)));
-    EXPECT_EQ(icon.get_h(), h);
     wrong = 0;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
             wrong += is_color(impl->get_image_ptr(), x, y, yellow_c);
     EXPECT_EQ(wrong, 0) << "the halo must go with the selection";
+}
+
+// Shared looks drawn as runs must give, pixel for pixel, what compositing
+// each icon's own views gives: for both kinds of picture, through repeated
+// selections, and where the view's edges cut the icons off.
+TEST_F(Icon_test, SharedLooksDrawTheSamePixelsAsIconsWithTheirOwnViews) {
+    const GUI::DispPoint places[] = {GUI::DispPoint(10, 5), GUI::DispPoint(-7, -4),
+                                     GUI::DispPoint(95, 40), GUI::DispPoint(30, 8)};
+    const char* const names[] = {"Ajax", "Treasure_Island", "S1234", "W"};
+    for (const char* file : {"images/blip.bmp", "images/island_front.bmp"}) {
+        const GUIImage picture(file, false, white_c);
+        auto shared = std::make_shared<IconPicture>(picture);
+        for (int toggles = 0; toggles <= 4; ++toggles) {
+            GUI::View reference(120, 60);
+            GUI::View drawn(120, 60);
+            reference.fill_with_color(sea_c);
+            drawn.fill_with_color(sea_c);
+            for (int i = 0; i < 4; ++i) {
+                auto* old_style = new Reference_icon(names[i], picture);
+                auto* icon = new SimObjView(names[i], shared, nullptr);
+                reference.attach_subview(old_style, places[i]);
+                drawn.attach_subview(icon, places[i]);
+                for (int t = 0; t < toggles + i; ++t) {
+                    old_style->part->toggle_select();
+                    icon->toggle_select();
+                }
+                EXPECT_EQ(str(GUI::DispPoint(icon->get_w(), icon->get_h())),
+                          str(GUI::DispPoint(old_style->get_w(), old_style->get_h())));
+            }
+            reference.refresh();
+            drawn.refresh();
+            int wrong = 0;
+            for (int y = 0; y < 60; ++y)
+                for (int x = 0; x < 120; ++x)
+                    wrong += getpixel(reference.get_display_ptr(), x, y) !=
+                             getpixel(drawn.get_display_ptr(), x, y);
+            EXPECT_EQ(wrong, 0) << file << " after " << toggles << " toggles";
+        }
+    }
 }

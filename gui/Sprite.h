@@ -1,0 +1,54 @@
+#ifndef FLOTILLA_GUI_SPRITE_H
+#define FLOTILLA_GUI_SPRITE_H
+
+#include "gui/DispPoint.h"
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace GUI {
+
+// The opaque pixels of a picture, kept as runs along its rows and copied
+// straight onto a surface of the same pixel format. Drawing one gives the
+// pixels a colour-keyed blit of the picture gives, without the blit's
+// per-call set-up and per-pixel test: what thousands of icons a frame need.
+// Immutable once made, so any number of views may share one.
+class Sprite {
+public:
+    // Every pixel of the surface is opaque unless `is_clear` says otherwise
+    // of its value.
+    Sprite(SDL_Surface* surface, const std::function<bool(std::uint32_t)>& is_clear);
+
+    int get_w() const { return w; }
+    int get_h() const { return h; }
+
+    // Copies the opaque pixels with the sprite's top-left at `at`, keeping
+    // within `limit` (a size, from `at`) and the destination's clip
+    // rectangle. The destination must be in the sprite's pixel format.
+    void draw(SDL_Surface* destination, DispPoint at, DispPoint limit) const;
+    // Whether the pixel at a point (from the top-left) is opaque.
+    bool covers(DispPoint point) const;
+
+    bool operator==(const Sprite& other) const;
+
+private:
+    // Small, because a sprite is kept for every object's name.
+    struct Run {
+        std::uint16_t y;
+        std::uint16_t x;
+        std::uint16_t length;
+        std::uint32_t first_byte; // in `pixels`
+    };
+    int w;
+    int h;
+    int bytes_per_pixel;
+    std::vector<Run> runs; // by row, then left to right
+    std::vector<std::uint8_t> pixels;
+};
+
+} // namespace GUI
+
+#endif
