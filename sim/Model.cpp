@@ -132,7 +132,7 @@ void Model::add_island(std::shared_ptr<Island> island) {
     islands.insert(island);
     objects.insert(island);
     walk_orders_stale = true;
-    update_all_views();
+    update_views_after_adding(*island);
 }
 
 void Model::add_ship(std::shared_ptr<Ship> ship) {
@@ -140,7 +140,19 @@ void Model::add_ship(std::shared_ptr<Ship> ship) {
     cmnd_objs.insert(ship);
     objects.insert(ship);
     walk_orders_stale = true;
-    update_all_views();
+    update_views_after_adding(*ship);
+}
+
+void Model::update_views_after_adding(const Sim_object& object) {
+    // Every view must end up knowing where everything is. When the views
+    // already know where everything else is, telling them of the newcomer
+    // is enough, and adding thousands of ships stays linear.
+    if (!views_know_every_location) {
+        update_all_views();
+        return;
+    }
+    for (const auto& view : views)
+        view->update_location(object.get_name_ref(), object.get_location());
 }
 
 void Model::add_group(std::shared_ptr<Group> group) {
@@ -178,8 +190,10 @@ void Model::update_view_with_all_objects(std::shared_ptr<View> view) {
 }
 
 void Model::update_all_views() {
-    if (views.empty())
+    if (views.empty()) {
+        views_know_every_location = true;
         return;
+    }
     refresh_walk_orders();
     // Object by object rather than view by view: each view still hears every
     // object in name order, and the world is walked once instead of once per
@@ -190,9 +204,12 @@ void Model::update_all_views() {
         for (const auto& view : views)
             view->update_location(name, location);
     }
+    views_know_every_location = true;
 }
 
 void Model::update() {
+    // Until the views hear of this tick, what they know is out of date.
+    views_know_every_location = false;
     refresh_walk_orders();
     for (Sim_object* object : objects_in_order)
         object->update();
@@ -236,4 +253,5 @@ void Model::clear() {
     cmnd_objs.clear();
     views.clear();
     walk_orders_stale = true;
+    views_know_every_location = true;
 }

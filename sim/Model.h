@@ -115,6 +115,11 @@ private:
     std::vector<Ship*> ships_in_order;
     bool walk_orders_stale = true;
     void refresh_walk_orders();
+
+    // False from the start of a tick until its views have been told every
+    // location: a tick an object's exception cut short leaves them behind.
+    bool views_know_every_location = true;
+    void update_views_after_adding(const Sim_object& object);
 };
 
 #endif

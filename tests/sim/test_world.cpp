@@ -116,9 +116,10 @@ TEST_F(ModelTest, ViewsAndTicksGoInNameOrderAndTheSunkLeaveLast) {
 
     world->add_group(create_group("0", "Ship_group"));
     EXPECT_EQ(out.take(), "");
+    // Views that know where everything is hear only of the newcomer, so
+    // that adding stays cheap however large the world.
     world->add_island(island("E", Point(5., 5.)));
-    EXPECT_EQ(out.take(), "view: A at (1.00, 1.00)\nview: C at (3.00, 3.00)\n"
-                          "view: E at (5.00, 5.00)\nview: b at (2.00, 2.00)\n");
+    EXPECT_EQ(out.take(), "view: E at (5.00, 5.00)\n");
     world->detach(view);
     world->add_island(island("F", Point(6., 6.)));
     EXPECT_EQ(out.take(), "");
