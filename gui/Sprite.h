@@ -45,6 +45,10 @@ private:
     int w;
     int h;
     int bytes_per_pixel;
+
+    template <typename Unit>
+    void copy_runs(SDL_Surface* destination, DispPoint at, int left, int right, int top,
+                   int bottom) const;
     std::vector<Run> runs; // by row, then left to right
     std::vector<std::uint8_t> pixels;
 };
