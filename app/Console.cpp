@@ -24,8 +24,8 @@ const char* const error_NeedsWindow_c = "Command needs the window!\n";
 const int max_tick_count_c = 1000000;
 
 const char* const world_command_words_c[] = {
-    "status",   "tick",      "create",      "island",       "group",      "go",   "pause",
-    "open_map", "close_map", "open_bridge", "close_bridge", "screenshot", "help", "quit"};
+    "status",    "tick",        "create",       "island",     "group", "go",   "pause", "open_map",
+    "close_map", "open_bridge", "close_bridge", "screenshot", "stats", "help", "quit"};
 
 const char* const help_text_c = "NAME course HEADING SPEED\n"
                                 "NAME position X Y SPEED\n"
@@ -51,6 +51,7 @@ const char* const help_text_c = "NAME course HEADING SPEED\n"
                                 "open_bridge SHIP X Y\n"
                                 "close_bridge SHIP\n"
                                 "screenshot FILE\n"
+                                "stats\n"
                                 "help\n"
                                 "quit\n";
 
@@ -195,6 +196,8 @@ bool Console::dispatch(const std::string& line) {
         needs_window()->close_bridge(read_word(in));
     } else if (word == "screenshot") {
         needs_window()->screenshot(read_word(in));
+    } else if (word == "stats") {
+        needs_window()->print_stats();
     } else if (word == "help") {
         std::cout << help_text_c;
     } else if (word == "quit") {

@@ -16,6 +16,8 @@ public:
     virtual void open_bridge(const std::string& ship_name, int x, int y) = 0;
     virtual void close_bridge(const std::string& ship_name) = 0;
     virtual void screenshot(const std::string& file_name) = 0;
+    // One line: the frames since the last report, their pace, and the ships.
+    virtual void print_stats() = 0;
     // Everything one frame of running time draws after a tick.
     virtual void redraw_views() = 0;
 };

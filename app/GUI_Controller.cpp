@@ -292,6 +292,15 @@ void GUI_Controller::screenshot(const std::string& file_name) {
         throw Error(error_ScreenshotFailed_c);
 }
 
+void GUI_Controller::print_stats() {
+    const GUI::FrameStats::Summary frames = GUI::App::get()->get_frame_stats().take();
+    const Model* model = Model::get();
+    std::cout << "Window: " << frames.frames << " frames at " << frames.frames_per_second
+              << " frames per second; median frame " << frames.median_ms << " ms, 99th percentile "
+              << frames.percentile_99_ms << " ms; "
+              << std::distance(model->ships_begin_iter(), model->ships_end_iter()) << " ships\n";
+}
+
 void GUI_Controller::poll_console() {
     // Reads only what is already there, so the loop never waits for typing;
     // a line runs once its newline has arrived.

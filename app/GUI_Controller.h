@@ -78,6 +78,7 @@ public:
     void open_bridge(const std::string& ship_name, int x, int y) override;
     void close_bridge(const std::string& ship_name) override { close_bridge_view(ship_name); }
     void screenshot(const std::string& file_name) override;
+    void print_stats() override;
     void redraw_views() override { command_view_show(); }
 
     WorldCommands& get_commands() { return commands; }

@@ -97,7 +97,8 @@ std::streamsize Output_buffer::xsputn(const char* text, std::streamsize count) {
         write_all(text, text + size);
         return count;
     }
-    make_room(size);
+    if (static_cast<std::size_t>(epptr() - pptr()) < size)
+        make_room(size);
     std::memcpy(pptr(), text, size);
     pbump(static_cast<int>(count));
     return count;
@@ -115,7 +116,11 @@ void set_up_standard_output() {
     // static object has gone.
     static Output_buffer* const buffer = new Output_buffer(STDOUT_FILENO);
     std::cout.rdbuf(buffer);
-    std::cout.imbue(std::locale(std::cout.getloc(), new Fixed_num_put));
-    std::cout.setf(std::ios::fixed, std::ios::floatfield);
-    std::cout.precision(2);
+    format_for_news(std::cout);
+}
+
+void format_for_news(std::ostream& stream) {
+    stream.imbue(std::locale(stream.getloc(), new Fixed_num_put));
+    stream.setf(std::ios::fixed, std::ios::floatfield);
+    stream.precision(2);
 }

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <ios>
+#include <iosfwd>
 #include <locale>
 #include <streambuf>
 #include <vector>
@@ -51,8 +52,11 @@ private:
     void make_room(std::size_t needed);
 };
 
-// Puts standard output on an Output_buffer with Fixed_num_put, in fixed
-// notation with two decimals. Called once, first thing in main.
+// Fixed notation with two decimals through Fixed_num_put: how every number
+// the program writes looks.
+void format_for_news(std::ostream& stream);
+// Puts standard output on an Output_buffer, formatted for news. Called once,
+// first thing in main.
 void set_up_standard_output();
 
 #endif
