@@ -8,6 +8,8 @@ Options Options::parse(const std::vector<std::string>& arguments) {
             options.headless = true;
         } else if (argument == "--help" || argument == "-h") {
             options.help = true;
+        } else if (argument == "--version") {
+            options.version = true;
         } else if (argument == "--resources") {
             if (i + 1 == arguments.size()) {
                 options.error = "option --resources needs a folder";
@@ -25,12 +27,13 @@ Options Options::parse(const std::vector<std::string>& arguments) {
 }
 
 const char* Options::usage() {
-    return "usage: flotilla [--headless] [--resources DIR] [--help]\n"
+    return "usage: flotilla [--headless] [--resources DIR] [--version] [--help]\n"
            "\n"
            "  --headless       run without a window: build the start-up world, then\n"
            "                   run console commands from standard input until 'quit'\n"
            "                   or the end of input\n"
            "  --resources DIR  take images and fonts from DIR\n"
+           "  --version        print the version and exit\n"
            "  --help           show this text\n"
            "\n"
            "Type 'help' at the console for its commands.\n";

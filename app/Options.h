@@ -9,6 +9,7 @@
 struct Options {
     bool headless = false;
     bool help = false;
+    bool version = false;
     std::string resources; // empty: look in the usual places
     std::string error;     // set when the command line could not be understood
 

@@ -20,6 +20,10 @@ int main(int argc, char* argv[]) {
         std::cout << Options::usage();
         return 0;
     }
+    if (options.version) {
+        std::cout << "flotilla " FLOTILLA_VERSION "\n";
+        return 0;
+    }
     if (options.headless)
         return run_headless(std::cin, isatty(STDIN_FILENO) != 0);
 

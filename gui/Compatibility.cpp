@@ -9,6 +9,11 @@
 #ifndef FLOTILLA_INSTALLED_RESOURCES
 #define FLOTILLA_INSTALLED_RESOURCES "/usr/local/share/flotilla/Resources"
 #endif
+// The installed data folder as seen from the installed program, so that an
+// installed tree keeps working when it is moved or unpacked elsewhere.
+#ifndef FLOTILLA_RESOURCES_FROM_BINARY
+#define FLOTILLA_RESOURCES_FROM_BINARY "../share/flotilla/Resources"
+#endif
 
 namespace {
 
@@ -54,8 +59,10 @@ std::vector<std::string> resource_folder_candidates() {
             candidates.push_back(from_environment);
     }
     std::string beside = executable_folder();
-    if (!beside.empty())
+    if (!beside.empty()) {
         candidates.push_back(beside + "/" + STANDALONE_RESOURCES_FOLDER);
+        candidates.push_back(beside + "/" + FLOTILLA_RESOURCES_FROM_BINARY);
+    }
     candidates.push_back(FLOTILLA_INSTALLED_RESOURCES);
     return candidates;
 }

@@ -11,7 +11,8 @@
 void set_resources_folder(const std::string& folder);
 
 // The places looked at, in order: the folder set above, $FLOTILLA_RESOURCES,
-// "Resources" next to the executable, the installed data folder. A place
+// "Resources" next to the executable, the installed data folder relative to
+// the executable, then where it was configured to be installed. A place
 // counts only if it holds GUIImages, images and GUIFonts.
 std::vector<std::string> resource_folder_candidates();
 

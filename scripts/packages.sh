@@ -3,7 +3,8 @@
 
 flotilla_packages=(g++ make cmake pkg-config libgtest-dev libbenchmark-dev
     libsdl1.2-dev libsdl-ttf2.0-dev libsdl-mixer1.2-dev fonts-liberation
-    xvfb xauth xdotool python3 python3-xlib)
+    xvfb xauth xdotool python3 python3-xlib
+    desktop-file-utils groff-base dpkg-dev file)
 
 ensure_packages() {
     local missing=()

@@ -7,6 +7,10 @@
 // views' grid dot, object pictures and waves) below OUTPUT_FOLDER as
 // uncompressed 24-bit BMP files, the oldest and plainest form that every BMP
 // loader reads.
+//
+//   flotilla_make_images --icon SIZE FILE.png
+//
+// writes the application's icon for the desktop, SIZE pixels square.
 
 #include <algorithm>
 #include <cmath>
@@ -228,13 +232,92 @@ public:
             out.resize(row_start + row_bytes, 0);
         }
 
-        std::ofstream file(path, std::ios::binary | std::ios::trunc);
-        file.write(reinterpret_cast<const char*>(out.data()),
-                   static_cast<std::streamsize>(out.size()));
-        return static_cast<bool>(file);
+        return write_file(path, out);
+    }
+
+    // Writes an 8-bit RGBA PNG in which the key colour is fully transparent,
+    // for the desktop, which wants PNG icons. The image data goes into stored
+    // (uncompressed) deflate blocks: an icon is a few kilobytes either way, and
+    // the tool stays free of a compression library.
+    bool write_png(const std::filesystem::path& path) const {
+        std::vector<std::uint8_t> rows;
+        for (int y = 0; y < h; ++y) {
+            rows.push_back(0); // no filter
+            for (int x = 0; x < w; ++x) {
+                Rgb c = pixel(x, y);
+                rows.insert(rows.end(), {c.r, c.g, c.b, std::uint8_t(c == key_colour ? 0 : 255)});
+            }
+        }
+
+        std::vector<std::uint8_t> zlib = {0x78, 0x01};
+        const std::size_t block_limit = 65535;
+        for (std::size_t start = 0; start < rows.size(); start += block_limit) {
+            const std::size_t size = std::min(block_limit, rows.size() - start);
+            const bool last = start + size == rows.size();
+            zlib.push_back(last ? 1 : 0);
+            append_le16(zlib, static_cast<std::uint16_t>(size));
+            append_le16(zlib, static_cast<std::uint16_t>(~size));
+            zlib.insert(zlib.end(), rows.begin() + static_cast<std::ptrdiff_t>(start),
+                        rows.begin() + static_cast<std::ptrdiff_t>(start + size));
+        }
+        append_be32(zlib, adler32(rows));
+
+        std::vector<std::uint8_t> header;
+        append_be32(header, static_cast<std::uint32_t>(w));
+        append_be32(header, static_cast<std::uint32_t>(h));
+        header.insert(header.end(),
+                      {8, 6, 0, 0, 0}); // 8 bits, RGBA, deflate, no filter, no interlace
+
+        std::vector<std::uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+        append_png_chunk(out, "IHDR", header);
+        append_png_chunk(out, "IDAT", zlib);
+        append_png_chunk(out, "IEND", {});
+        return write_file(path, out);
     }
 
 private:
+    static void append_le16(std::vector<std::uint8_t>& out, std::uint16_t v) {
+        out.insert(out.end(), {std::uint8_t(v), std::uint8_t(v >> 8)});
+    }
+
+    static void append_be32(std::vector<std::uint8_t>& out, std::uint32_t v) {
+        out.insert(out.end(), {std::uint8_t(v >> 24), std::uint8_t(v >> 16), std::uint8_t(v >> 8),
+                               std::uint8_t(v)});
+    }
+
+    static std::uint32_t adler32(const std::vector<std::uint8_t>& data) {
+        std::uint32_t a = 1, b = 0;
+        for (std::uint8_t byte : data) {
+            a = (a + byte) % 65521;
+            b = (b + a) % 65521;
+        }
+        return b << 16 | a;
+    }
+
+    // The chunk's checksum covers its type and its data.
+    static void append_png_chunk(std::vector<std::uint8_t>& out, const char (&type)[5],
+                                 const std::vector<std::uint8_t>& data) {
+        append_be32(out, static_cast<std::uint32_t>(data.size()));
+        const std::size_t checked_from = out.size();
+        out.insert(out.end(), type, type + 4);
+        out.insert(out.end(), data.begin(), data.end());
+        std::uint32_t crc = 0xFFFFFFFF;
+        for (std::size_t i = checked_from; i < out.size(); ++i) {
+            crc ^= out[i];
+            for (int bit = 0; bit < 8; ++bit)
+                crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+        }
+        append_be32(out, ~crc);
+    }
+
+    static bool write_file(const std::filesystem::path& path,
+                           const std::vector<std::uint8_t>& bytes) {
+        std::ofstream file(path, std::ios::binary | std::ios::trunc);
+        file.write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+        return static_cast<bool>(file);
+    }
+
     int w;
     int h;
     Rgb key_colour;
@@ -626,6 +709,72 @@ Canvas draw_wave() {
 }
 
 // ---------------------------------------------------------------------------
+// Application icon
+//
+// The desktop's menus show the program by this picture, at any size asked
+// for: a patch of the chart's sea with an island and a ship steaming towards
+// it. It is laid out on a 48-unit grid, the size icon themes start from, and
+// scaled. The border's colour is also the matte, so the antialiased corners
+// fade into the border rather than into the transparent key.
+Canvas draw_icon(int size) {
+    const double unit = size / 48.0;
+    const Rgb border{30, 58, 96};
+    Canvas c(size, size, magenta_c, border);
+    const int inset = static_cast<int>(std::lround(2 * unit));
+    c.rounded_rect(inset, inset, size - 2 * inset, size - 2 * inset, 9 * unit, solid(border));
+    c.rounded_rect(inset + int(unit), inset + int(unit), size - 2 * (inset + int(unit)),
+                   size - 2 * (inset + int(unit)), 8 * unit,
+                   vertical_gradient({158, 204, 234}, {58, 116, 172}, inset, size - inset));
+
+    struct Lobe {
+        double cx, cy, rx, ry;
+    };
+    const Lobe lobes[] = {{35.0, 13.0, 7.0, 5.0}, {39.0, 9.5, 4.0, 3.5}, {30.5, 16.0, 3.5, 3.0}};
+    for (auto [inset_units, paint] :
+         {std::pair{0.0, solid({118, 96, 58})},
+          {1.2, solid({240, 222, 164})},
+          {2.4, vertical_gradient({122, 190, 84}, {56, 134, 56}, int(6 * unit), int(18 * unit))}})
+        for (Lobe l : lobes)
+            c.ellipse(l.cx * unit, l.cy * unit, (l.rx - inset_units) * unit,
+                      (l.ry - inset_units) * unit, paint);
+
+    // The ship is drawn bow up around its centre and turned to head north-east.
+    const double centre_x = 19.0, centre_y = 30.0;
+    const double turn = std::acos(-1.0) / 4;
+    auto ship = [&](std::vector<std::pair<double, double>> outline) {
+        for (auto& [x, y] : outline) {
+            double turned_x = x * std::cos(turn) - y * std::sin(turn);
+            double turned_y = x * std::sin(turn) + y * std::cos(turn);
+            x = (centre_x + turned_x) * unit;
+            y = (centre_y + turned_y) * unit;
+        }
+        return outline;
+    };
+    const Rgb foam{226, 240, 250};
+    c.polygon(ship({{-2.5, 8.0}, {-1.5, 8.0}, {-3.5, 15.0}, {-5.0, 15.0}}), solid(foam));
+    c.polygon(ship({{2.5, 8.0}, {1.5, 8.0}, {3.5, 15.0}, {5.0, 15.0}}), solid(foam));
+    c.polygon(ship({{0.0, -10.0},
+                    {3.5, -3.5},
+                    {3.5, 7.0},
+                    {2.5, 9.5},
+                    {-2.5, 9.5},
+                    {-3.5, 7.0},
+                    {-3.5, -3.5}}),
+              solid(near_black_c));
+    c.polygon(ship({{0.0, -8.3},
+                    {2.6, -3.3},
+                    {2.6, 6.8},
+                    {1.9, 8.6},
+                    {-1.9, 8.6},
+                    {-2.6, 6.8},
+                    {-2.6, -3.3}}),
+              solid({120, 128, 142}));
+    c.polygon(ship({{-1.8, -1.0}, {1.8, -1.0}, {1.8, 5.0}, {-1.8, 5.0}}), solid({240, 242, 246}));
+    c.polygon(ship({{-1.8, -1.0}, {1.8, -1.0}, {1.8, 0.4}, {-1.8, 0.4}}), solid({52, 70, 96}));
+    return c;
+}
+
+// ---------------------------------------------------------------------------
 
 struct Picture {
     const char* path; // relative to the resource folder
@@ -655,9 +804,22 @@ const Picture pictures_c[] = {
 } // namespace
 
 int main(int argc, char** argv) {
+    const char* const name = argc > 0 ? argv[0] : "flotilla_make_images";
+    if (argc == 4 && std::string(argv[1]) == "--icon") {
+        const int size = std::atoi(argv[2]);
+        if (size < 16 || size > 1024) {
+            std::cerr << name << ": icon size " << argv[2] << " is not between 16 and 1024\n";
+            return 2;
+        }
+        if (!draw_icon(size).write_png(argv[3])) {
+            std::cerr << "cannot write " << argv[3] << '\n';
+            return 1;
+        }
+        return 0;
+    }
     if (argc != 2) {
-        std::cerr << "usage: " << (argc > 0 ? argv[0] : "flotilla_make_images")
-                  << " OUTPUT_FOLDER\n";
+        std::cerr << "usage: " << name << " OUTPUT_FOLDER\n"
+                  << "       " << name << " --icon SIZE FILE.png\n";
         return 2;
     }
     const std::filesystem::path root = argv[1];
