@@ -45,6 +45,15 @@ bool SimObjView::handle_mouse_down(GUI::DispPoint) {
     return true;
 }
 
+bool SimObjView::hit_at(GUI::DispPoint position) {
+    refresh();
+    SDL_Surface* shown = get_display_ptr();
+    SDL_LockSurface(shown);
+    const Uint32 pixel = getpixel(shown, position.x, position.y);
+    SDL_UnlockSurface(shown);
+    return pixel != SDL_MapRGB(shown->format, clear.r, clear.g, clear.b);
+}
+
 SimObjViewImpl::SimObjViewImpl(const std::string& name_, const GUIImage& image_,
                                IconController* controller_)
     : GUI::ImageView(image_), name(name_), controller(controller_), image(image_) {

@@ -25,6 +25,9 @@ public:
     ~SimObjView() override;
 
     bool handle_mouse_down(GUI::DispPoint position) override;
+    // Only the picture, its halo and the name are the icon's: a press on
+    // the clear rest of its rectangle reaches whatever lies beneath.
+    bool hit_at(GUI::DispPoint position) override;
 
     SimObjViewImpl* get_impl() const { return impl; }
 

@@ -14,6 +14,10 @@ protected:
     static GUI::TextField* dialogue_field() {
         return dynamic_cast<GUI::TextField*>(view_at(place::field));
     }
+    // A point on the picture of an object's icon on the map.
+    static P on_picture(const std::string& name) {
+        return map().get_obj_images().at(name)->get_abs_pos() + P(5, 17);
+    }
 };
 
 // A press on the map sends the selected ships there and starts a red band.
@@ -22,7 +26,7 @@ protected:
 TEST_F(Map_and_panel, a_map_press_sends_the_selection_and_a_red_band_spans_the_drag) {
     SDL_Surface* screen = app().get_window()->get_screen();
     const Uint32 red = SDL_MapRGB(screen->format, 255, 0, 0);
-    click_now(map().get_obj_images().at("Ajax")->get_abs_pos() + P(2, 2));
+    click_now(on_picture("Ajax"));
     mouse(SDL_MOUSEBUTTONDOWN, place::free_sea);
     mouse(SDL_MOUSEMOTION, place::free_sea - P(30, 20), P(-30, -20));
     run_frames(1);
@@ -39,7 +43,21 @@ TEST_F(Map_and_panel, a_map_press_sends_the_selection_and_a_red_band_spans_the_d
 
     Model::get()->get_ship_ptr("Ajax")->stop();
     // A second click takes it out of what a press sends.
-    click_now(map().get_obj_images().at("Ajax")->get_abs_pos() + P(2, 2));
+    click_now(on_picture("Ajax"));
+    EXPECT_TRUE(map().get_selected_ships().empty());
+}
+
+// Icons are wider than their pictures (their names run on): a press on the
+// clear part of one reaches what lies beneath, another icon or the map. At
+// start Xerxes's icon lies over Galactica's blip.
+TEST_F(Map_and_panel, a_press_on_the_clear_part_of_an_icon_reaches_what_lies_beneath) {
+    click_now(on_picture("Galactica"));
+    EXPECT_EQ(map().get_selected_ships(), std::list<std::string>{"Galactica"});
+    out.take();
+    click_now(map().get_obj_images().at("Xerxes")->get_abs_pos() + P(45, 20));
+    EXPECT_TRUE(found(out.take(), "trying to find ship: Galactica\n"));
+    Model::get()->get_ship_ptr("Galactica")->stop();
+    click_now(on_picture("Galactica"));
     EXPECT_TRUE(map().get_selected_ships().empty());
 }
 
