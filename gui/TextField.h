@@ -70,6 +70,14 @@ private:
     void handle_key_held();
     void handle_key();
     void handle_alpha_num(char c);
+
+    // A field that cannot grow and has room for one line only: its text
+    // stays on that line and slides sideways to keep the cursor in view.
+    bool one_line_high() const;
+    bool wraps() const override;
+    // Slides the text of a field one line high so that the gap before the
+    // letter with this index shows, with no room wasted at the right end.
+    void scroll_to_show(int index);
 };
 
 // A text field framed in a white box with rounded corners.
