@@ -1,5 +1,6 @@
 #include "App_test_support.h"
 
+#include "app/MapViewInfoPanel.h"
 #include "gui/Drawing.h"
 #include "gui/TextField.h"
 #include "sim/Model.h"
@@ -108,4 +109,15 @@ TEST_F(Map_and_panel, a_closed_map_leaves_the_controls_inert_until_a_map_opens) 
     map().set_scale(0.2);
     click_now(place::attack);
     EXPECT_EQ(message_line(), "No Ship Selected!");
+}
+
+// Untouched, the zoom slider shows the scale of its map, at start and when a
+// map is opened again, so that the first touch does not jump the zoom.
+TEST_F(Map_and_panel, an_untouched_zoom_slider_shows_the_scale_of_its_map) {
+    MapZoomer zoomer(50, &map());
+    EXPECT_NEAR(std::log(zoomer.get_value()) / 10., map().get_scale(), 1e-9);
+    map().set_scale(0.1);
+    zoomer.set_map_controller(&map());
+    EXPECT_NEAR(zoomer.get_value(), std::exp(1.), 1e-9);
+    map().set_scale(0.2);
 }
