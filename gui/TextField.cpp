@@ -164,6 +164,15 @@ void TextField::lost_focus() {
 }
 
 bool TextField::handle_key_down(SDL_keysym key) {
+    std::function<void()> action;
+    if (key.sym == SDLK_RETURN || key.sym == SDLK_KP_ENTER)
+        action = return_action;
+    else if (key.sym == SDLK_ESCAPE)
+        action = escape_action;
+    if (action) {
+        action();
+        return true;
+    }
     key_held = true;
     held_key = key.sym;
     key_timer.reset();

@@ -64,17 +64,25 @@ TEST_F(Map_and_panel, a_press_on_the_clear_part_of_an_icon_reaches_what_lies_ben
 
 // A closed box must give up the keyboard (a key for it afterwards would
 // reach a destroyed field) and its field's timers (checked on tear-down).
-TEST_F(Map_and_panel, a_ship_name_box_keeps_a_wrong_name_and_closes_for_good) {
+// Return and Escape in its field do as its buttons do.
+TEST_F(Map_and_panel, a_ship_name_box_keeps_a_wrong_name_answers_its_keys_and_closes_for_good) {
     click_now(place::background);
     GUI::TextField* field = dialogue_field();
     ASSERT_NE(field, nullptr);
     click(place::field);
     type_text("Nobody");
+    push_key(SDLK_RETURN);
+    run_frames(1);
     click_now(place::enter);
     EXPECT_EQ(message_line(), "Ship not found!");
     ASSERT_EQ(dialogue_field(), field);
     EXPECT_EQ(field->get_text(), "Nobody");
-    click_now(place::cancel);
+    const std::string tried = out.take();
+    const std::string line = "ship name: Nobody\n";
+    EXPECT_NE(tried.find(line), tried.rfind(line)) << "tried by Return, then by Enter";
+    click(place::field);
+    push_key(SDLK_ESCAPE);
+    run_frames(1);
     EXPECT_EQ(dialogue_field(), nullptr);
     EXPECT_FALSE(app().has_focus(field));
 
@@ -82,7 +90,8 @@ TEST_F(Map_and_panel, a_ship_name_box_keeps_a_wrong_name_and_closes_for_good) {
     field = dialogue_field();
     click(place::field);
     type_text("Pegasus");
-    click_now(place::enter);
+    push_key(SDLK_RETURN);
+    run_frames(1);
     EXPECT_EQ(dialogue_field(), nullptr);
     EXPECT_FALSE(app().has_focus(field));
     push_key('x');
