@@ -63,6 +63,7 @@ std::string TextView::get_text() const {
 
 void TextView::clear_text() {
     letters.clear();
+    scroll = 0; // new text starts at the left edge again
     update();
 }
 
