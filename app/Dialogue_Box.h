@@ -20,7 +20,8 @@ protected:
 
 // Asks for one name: "Enter" runs the action with the typed text and closes
 // the box; if the action throws, the box stays with the text as typed so the
-// user can correct it. "Cancel" closes it without running anything. A closed
+// user can correct it. "Cancel" closes it without running anything. Return
+// and Escape in its field do as "Enter" and "Cancel" do. A closed
 // box gives up its field's focus and is destroyed once the button that closed
 // it has returned.
 template <typename F> class Dialogue_Box : public GUI::MsgNew, public Dialogue_Box_Base {
@@ -31,6 +32,8 @@ public:
         attach_subview(text_box, GUI::DispPoint(10, 30));
         add_button(GUI::create_button([this] { call_callback(); }, "Enter"));
         add_button(GUI::create_button([this] { disappear(); }, "        Cancel"));
+        text_box->get_text_field()->set_return_action([this] { call_callback(); });
+        text_box->get_text_field()->set_escape_action([this] { disappear(); });
     }
     ~Dialogue_Box() override = default;
 

@@ -21,6 +21,8 @@ public:
 
     bool handle_mouse_down(GUI::DispPoint position) override;
 
+    // Shows the message's lines on the one line, joined by "; " and cut
+    // short with "..." where they would run past its end.
     void show_message(const std::string& message);
     std::string get_message() const;
 

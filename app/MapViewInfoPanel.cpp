@@ -8,6 +8,7 @@
 #include "sim/Error.h"
 #include "views/MapViewController.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iostream>
 
@@ -35,9 +36,21 @@ MapZoomer::MapZoomer(int length, MapViewController* map_controller_)
     set_max(zoom_max_c);
     set_min(zoom_min_c);
     set_new_value(zoom_min_c);
+    show_map_scale();
 }
 
 MapZoomer::~MapZoomer() = default;
+
+void MapZoomer::set_map_controller(MapViewController* map) {
+    map_controller = map;
+    show_map_scale();
+}
+
+void MapZoomer::show_map_scale() {
+    if (map_controller)
+        set_new_value(
+            std::clamp(std::exp(map_controller->get_scale() * 10.), zoom_min_c, zoom_max_c));
+}
 
 void MapZoomer::set_new_scale() {
     if (map_controller)

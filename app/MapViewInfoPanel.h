@@ -9,7 +9,8 @@ class GoPauseButton;
 class MapViewController;
 
 // The map's zoom slider: its value v from 2 to 20 sets the scale ln(v) / 10.
-// Without an open map it does nothing.
+// Until it is touched it shows the scale of the map it is given, so that the
+// first touch does not jump the zoom. Without an open map it does nothing.
 class MapZoomer : public GUI::Value_Horiz_Slider {
 public:
     MapZoomer(int length, MapViewController* map_controller_);
@@ -20,10 +21,12 @@ public:
     bool handle_mouse_motion(GUI::DispPoint position, GUI::DispPoint rel) override;
 
     void set_new_scale();
-    void set_map_controller(MapViewController* map) { map_controller = map; }
+    void set_map_controller(MapViewController* map);
 
 private:
     MapViewController* map_controller;
+
+    void show_map_scale();
 };
 
 // The control panel: zoom, pan, "ATTACK" and the run/pause button. The pan

@@ -51,13 +51,14 @@ void set_resources_folder(const std::string& folder) {
 }
 
 std::vector<std::string> resource_folder_candidates() {
-    std::vector<std::string> candidates;
+    // A folder the user names is the only one looked at: falling back to
+    // another would show other pictures than those asked for.
     if (!command_line_folder.empty())
-        candidates.push_back(command_line_folder);
-    if (const char* from_environment = std::getenv("FLOTILLA_RESOURCES")) {
-        if (*from_environment)
-            candidates.push_back(from_environment);
-    }
+        return {command_line_folder};
+    const char* from_environment = std::getenv("FLOTILLA_RESOURCES");
+    if (from_environment && *from_environment)
+        return {from_environment};
+    std::vector<std::string> candidates;
     std::string beside = executable_folder();
     if (!beside.empty()) {
         candidates.push_back(beside + "/" + STANDALONE_RESOURCES_FOLDER);

@@ -7,13 +7,14 @@
 #include <string>
 #include <vector>
 
-// The folder named on the command line, looked at before any other.
+// The folder named on the command line; once set, the only one looked at.
 void set_resources_folder(const std::string& folder);
 
-// The places looked at, in order: the folder set above, $FLOTILLA_RESOURCES,
-// "Resources" next to the executable, the installed data folder relative to
-// the executable, then where it was configured to be installed. A place
-// counts only if it holds GUIImages, images and GUIFonts.
+// The places looked at: only the folder set above if there is one, else only
+// $FLOTILLA_RESOURCES if it is set, else "Resources" next to the executable,
+// the installed data folder relative to the executable, then where it was
+// configured to be installed. A place counts only if it holds GUIImages,
+// images and GUIFonts.
 std::vector<std::string> resource_folder_candidates();
 
 // Makes the first qualifying place the working directory, so that pictures

@@ -4,6 +4,7 @@
 #include "gui/Colors.h"
 #include "gui/GUIImage.h"
 
+#include <algorithm>
 #include <cctype>
 #include <iostream>
 
@@ -106,6 +107,7 @@ void TextField::Cursor::move_to(int index_) {
     if (index_ < 0 || index_ > static_cast<int>(field->get_letters().size()))
         return;
     index = index_;
+    field->scroll_to_show(index);
     pos = field->pos_at_index(index);
     field->move_subview(this, pos);
 }
@@ -162,6 +164,15 @@ void TextField::lost_focus() {
 }
 
 bool TextField::handle_key_down(SDL_keysym key) {
+    std::function<void()> action;
+    if (key.sym == SDLK_RETURN || key.sym == SDLK_KP_ENTER)
+        action = return_action;
+    else if (key.sym == SDLK_ESCAPE)
+        action = escape_action;
+    if (action) {
+        action();
+        return true;
+    }
     key_held = true;
     held_key = key.sym;
     key_timer.reset();
@@ -193,6 +204,7 @@ void TextField::handle_key() {
     }
     case SDLK_DELETE:
         remove_letter(cursor->get_index());
+        cursor->move_to(cursor->get_index()); // text hidden on the left may now show
         break;
     case SDLK_UP:
         cursor->move_up();
@@ -221,6 +233,33 @@ void TextField::handle_alpha_num(char c) {
         c = to_upper(c);
     add_letter(c, cursor->get_index());
     cursor->move_right();
+}
+
+bool TextField::one_line_high() const {
+    return !is_growing_vertically() && get_h() < 2 * get_text_size();
+}
+
+bool TextField::wraps() const {
+    return TextView::wraps() && !one_line_high();
+}
+
+void TextField::scroll_to_show(int index) {
+    if (!one_line_high())
+        return;
+    // Positions in the text as it lies unscrolled.
+    const int scrolled = get_scroll();
+    const int gap = pos_at_index(index).x + scrolled;
+    const int start = pos_at_index(0).x + scrolled;
+    const int end = pos_at_index(static_cast<int>(get_letters().size())).x + scrolled;
+    const int last_column = get_w() - 1;
+    int wanted = std::min(scrolled, std::max(end - last_column, 0));
+    if (gap - wanted > last_column)
+        wanted = gap - last_column;
+    if (gap - wanted < start)
+        wanted = gap - start;
+    wanted = std::max(wanted, 0);
+    if (wanted != scrolled)
+        set_scroll(wanted);
 }
 
 TextBox::TextBox(int width, int height) : View(width, height) {

@@ -6,7 +6,9 @@
 
 #include <SDL.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 
 namespace GUI {
 
@@ -35,6 +37,11 @@ public:
     void lost_focus() override;
 
     int get_cursor_index() const;
+    // Run by Return (or the keypad's Enter) and by Escape while the field has
+    // focus, once per press: a dialogue box confirms and cancels with them.
+    // Without an action the key types nothing.
+    void set_return_action(std::function<void()> action) { return_action = std::move(action); }
+    void set_escape_action(std::function<void()> action) { escape_action = std::move(action); }
 
     // The blinking insertion cursor, one pixel wide, standing before a letter.
     class Cursor : public View {
@@ -66,10 +73,20 @@ private:
     int modifiers = 0;
     Cursor* cursor;
     GUITimer_command* repeat_timer = nullptr;
+    std::function<void()> return_action;
+    std::function<void()> escape_action;
 
     void handle_key_held();
     void handle_key();
     void handle_alpha_num(char c);
+
+    // A field that cannot grow and has room for one line only: its text
+    // stays on that line and slides sideways to keep the cursor in view.
+    bool one_line_high() const;
+    bool wraps() const override;
+    // Slides the text of a field one line high so that the gap before the
+    // letter with this index shows, with no room wasted at the right end.
+    void scroll_to_show(int index);
 };
 
 // A text field framed in a white box with rounded corners.

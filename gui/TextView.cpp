@@ -63,6 +63,7 @@ std::string TextView::get_text() const {
 
 void TextView::clear_text() {
     letters.clear();
+    scroll = 0; // new text starts at the left edge again
     update();
 }
 
@@ -104,13 +105,18 @@ void TextView::set_text_color(SDL_Color color) {
 
 DispPoint TextView::pos_at_index(int index) const {
     if (index <= 0 || letters.empty())
-        return first_letter_pos_c;
+        return first_letter_pos_c - DispPoint(scroll, 0);
     const NewLetter_Disp_Obj& prev = letters[std::min<std::size_t>(index, letters.size()) - 1];
     const int x = prev.get_pos().x + prev.get_width() + 1;
     // The previous letter's width stands in for the new one's.
-    if (!single_line && x + prev.get_width() >= get_w())
+    if (wraps() && x + prev.get_width() >= get_w())
         return DispPoint(0, prev.get_pos().y + text_size);
     return DispPoint(x, prev.get_pos().y);
+}
+
+void TextView::set_scroll(int pixels) {
+    scroll = pixels;
+    update();
 }
 
 void TextView::place_letters() {

@@ -71,12 +71,22 @@ public:
     // The index a click at this point should insert at.
     int index_at_pos(DispPoint point) const;
 
+protected:
+    // Whether a letter that reaches the right edge starts a new line.
+    virtual bool wraps() const { return !single_line; }
+    bool is_growing_vertically() const { return grows_vertically; }
+    // Lays the letters out this many pixels left of their usual places, and
+    // redraws them: a field one line high slides its text sideways so.
+    void set_scroll(int pixels);
+    int get_scroll() const { return scroll; }
+
 private:
     const bool grows_vertically;
     const bool single_line;
     std::vector<NewLetter_Disp_Obj> letters;
     int text_size;
     SDL_Color text_color = {0, 0, 0, 0};
+    int scroll = 0;
 
     void place_letters();
 };

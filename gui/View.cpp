@@ -220,7 +220,7 @@ bool View::abs_point_is_on_me(DispPoint point) const {
 
 View* View::get_view_from_point(DispPoint point) {
     DispPoint own = adjust_to_rel(point);
-    if (!rel_point_is_on_me(own))
+    if (!rel_point_is_on_me(own) || !hit_at(own))
         return nullptr;
     View* result = this;
     for (View* subview : subviews) {

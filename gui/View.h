@@ -33,6 +33,11 @@ public:
     bool handle_key_up(SDL_keysym) override { return false; }
     virtual void did_resize(int, int) {}
     virtual bool handle_mouse_scroll(bool) { return false; }
+    // Whether a point of this view's rectangle (in its own coordinates) is
+    // the view's to catch. A view that says no is passed over by
+    // get_view_from_point, so the point falls to whatever lies beneath it.
+    // Not const: answering may need the view's picture brought up to date.
+    virtual bool hit_at(DispPoint) { return true; }
 
     void attach_subview(View* view, DispPoint position);
     void remove_subview(View* view);
@@ -81,7 +86,8 @@ public:
     SDL_Surface* get_display_ptr() const { return display; }
 
     // The deepest view under a point given in the parent's coordinates; the
-    // last attached wins among overlapping siblings. Null when off this view.
+    // last attached wins among overlapping siblings, unless its hit_at turns
+    // the point down. Null when off this view or turned down by it.
     View* get_view_from_point(DispPoint point);
 
     // Entry points for the event loop: offer the event to this view, then to

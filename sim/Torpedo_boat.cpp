@@ -35,7 +35,9 @@ void Torpedo_boat::attack(std::shared_ptr<Commandable_object> target) {
     original_location = get_location();
     if (!target_in_range()) {
         set_torpedo_boat_state(pursuing);
-        pursue_or_give_up();
+        // A boat that cannot move keeps the attack and hears why it cannot
+        // chase; its next tick gives the attack up.
+        chase_target();
     }
 }
 

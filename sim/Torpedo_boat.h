@@ -26,8 +26,8 @@ private:
     Point original_location;
 
     void cancel_current_attack();
-    // A boat that cannot move gives up a target it cannot reach rather than
-    // fail its tick trying to sail after it.
+    // On a tick, a boat that cannot move gives up a target it cannot reach
+    // rather than fail the tick trying to sail after it.
     void pursue_or_give_up();
     void chase_target();
     void finish_attack();

@@ -28,8 +28,16 @@ bool MapViewController::handle_mouse_down(GUI::DispPoint position) {
     return true;
 }
 
+void MapViewController::update_remove(const std::string& name) {
+    Map_view::update_remove(name);
+    // Kept, the name would have no icon to deselect it by, and would send
+    // (without a halo) a later object of the same name.
+    remove_selected_ship(name);
+}
+
 void MapViewController::add_selected_ship(const std::string& name) {
-    selected_ships.push_back(name);
+    if (std::find(selected_ships.begin(), selected_ships.end(), name) == selected_ships.end())
+        selected_ships.push_back(name);
 }
 
 void MapViewController::remove_selected_ship(const std::string& name) {

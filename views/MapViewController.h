@@ -18,7 +18,10 @@ public:
     ~MapViewController() override;
 
     bool handle_mouse_down(GUI::DispPoint position) override;
+    // The name leaves the selection with its object and icon.
+    void update_remove(const std::string& name) override;
 
+    // Does nothing for a name already selected.
     void add_selected_ship(const std::string& name);
     // Does nothing for a name that is not selected.
     void remove_selected_ship(const std::string& name);

@@ -71,6 +71,10 @@ void SimObjView::composite_onto(SDL_Surface* destination, GUI::DispPoint at) {
     label->draw(destination, at, size);
 }
 
+bool SimObjView::hit_at(GUI::DispPoint position) {
+    return picture->appearance(toggles).covers(position) || label->covers(position);
+}
+
 SimObjViewImpl::SimObjViewImpl(const std::string& name_, const GUIImage& image_,
                                IconController* controller_)
     : GUI::ImageView(image_), name(name_), controller(controller_), image(image_) {

@@ -33,6 +33,9 @@ public:
 
     bool handle_mouse_down(GUI::DispPoint position) override;
     void composite_onto(SDL_Surface* destination, GUI::DispPoint at) override;
+    // Only the picture, its halo and the name are the icon's: a press on
+    // the clear rest of its rectangle reaches whatever lies beneath.
+    bool hit_at(GUI::DispPoint position) override;
 
     // Selects or deselects, as a click does, without telling the map.
     void toggle_select();

@@ -95,7 +95,12 @@ class Session:
     def __enter__(self):
         try:
             self._start_x_server()
-            self.env = dict(os.environ, DISPLAY=self.display)
+            # The window must reach this server whatever SDL settings the
+            # caller's environment holds (the unit tests' dummy driver, say).
+            self.env = {name: value for name, value in os.environ.items()
+                        if not name.startswith("SDL_")}
+            self.env.update(DISPLAY=self.display, SDL_VIDEODRIVER="x11",
+                            SDL_AUDIODRIVER="dummy")
             self.program = subprocess.Popen(
                 [self.binary], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                 stderr=open(os.path.join(self.shots, "stderr.txt"), "wb"), env=self.env)

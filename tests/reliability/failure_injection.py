@@ -51,18 +51,27 @@ def missing_resource_files(flotilla):
 
 
 def missing_resource_folder(flotilla):
-    """Nowhere to be found: one line naming every place tried, exit status 1."""
+    """A folder named by --resources or FLOTILLA_RESOURCES that is not there,
+    even with pictures elsewhere, and a search that finds none: one line
+    naming what was tried, exit status 1."""
+    faults = []
+    resources = os.path.join(os.path.dirname(os.path.abspath(flotilla)), "Resources")
     with tempfile.TemporaryDirectory() as tmp:
+        given, from_env = os.path.join(tmp, "given"), os.path.join(tmp, "from_env")
         alone = os.path.join(tmp, "flotilla")  # no Resources beside this copy
         shutil.copy(flotilla, alone)
-        result = run(alone, ["--resources", os.path.join(tmp, "given")],
-                     env_changes={"FLOTILLA_RESOURCES": os.path.join(tmp, "from_env")})
-    message = result.stderr.strip()
-    places = [os.path.join(tmp, "given"), os.path.join(tmp, "from_env"),
-              os.path.join(tmp, "Resources")]
-    faults = [f"{place} not named" for place in places if place not in message]
-    if result.returncode != 1 or "\n" in message or sanitizer_report(result):
-        faults.append(f"exit status {result.returncode}, stderr {result.stderr!r}")
+        cases = (("--resources", flotilla, ["--resources", given], {"FLOTILLA_RESOURCES": resources},
+                  given),
+                 ("FLOTILLA_RESOURCES", flotilla, [], {"FLOTILLA_RESOURCES": from_env}, from_env),
+                 ("the search", alone, [], {}, os.path.join(tmp, "Resources")))
+        for label, binary, args, env_changes, place in cases:
+            result = run(binary, args, env_changes=env_changes,
+                         unset=() if env_changes else ("FLOTILLA_RESOURCES",))
+            message = result.stderr.strip()
+            if (result.returncode != 1 or "\n" in message or place not in message
+                    or sanitizer_report(result)):
+                faults.append(f"{label}: exit status {result.returncode}, "
+                              f"stderr {result.stderr!r}")
     return faults
 
 

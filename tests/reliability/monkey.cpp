@@ -196,7 +196,7 @@ private:
             if (map && !map->get_obj_images().empty()) {
                 auto it = map->get_obj_images().begin();
                 std::advance(it, pick(static_cast<int>(map->get_obj_images().size())));
-                return clamp(it->second->get_abs_pos() + P(2, 2));
+                return clamp(it->second->get_abs_pos() + P(5, 17)); // on the picture
             }
         } catch (const Error&) {
         }

@@ -143,10 +143,15 @@ TEST_F(TorpedoBoatTest, BoatDeadInTheWaterGivesUpTargetsItCannotReach) {
     ASSERT_FALSE(pike->can_move());
     const Point stuck = pike->get_location();
 
+    // Told to attack, it says why it cannot chase and keeps the attack
+    // until its next tick gives it up.
     auto far = launch("Tanker", "Far", Point(stuck.x + 10, stuck.y));
     out.take();
-    EXPECT_EQ(error_from([&] { pike->attack(far); }), "no error");
-    EXPECT_EQ(out.take(), "Pike will attack Far\nPike stopping attack\n");
+    EXPECT_EQ(error_from([&] { pike->attack(far); }), "Ship cannot move!\n");
+    EXPECT_EQ(out.take(),
+              "Pike will attack Far\nPike's target out of range. Will pursue and destroy.\n");
+    EXPECT_EQ(error_from([&] { pike->update(); }), "no error");
+    EXPECT_TRUE(contains(out.take(), "Pike is attacking \nPike stopping attack\n"));
 
     // In range when attacked, but Ace moves away before Pike's turn.
     auto ace = launch("Tanker", "Ace", Point(stuck.x + 3.98, stuck.y));

@@ -4,6 +4,7 @@
 #include "sim/Model.h"
 #include "sim/Ship.h"
 #include "sim/Ship_factory.h"
+#include "views/MapViewController.h"
 #include "views/Map_view.h"
 
 #include <limits>
@@ -102,5 +103,28 @@ TEST_F(Map_view_test, DrawFollowsTheWorldAndListsTheOutsideInNameOrder) {
     world->get_ship_ptr("C")->receive_hit(1, nullptr);
     world->update();
     EXPECT_EQ(map->get_obj_images().count("C"), 0u);
+    world->detach(map);
+}
+
+// A selected ship that sinks leaves the selection with its icon: nothing
+// could deselect it, a map click would look for it in vain, and a new ship
+// of its name would be sent without a halo.
+TEST_F(Map_view_test, SelectionLetsGoOfAShipThatLeavesAndHoldsANameOnce) {
+    auto map = std::make_shared<MapViewController>(nullptr);
+    Model* world = Model::get();
+    world->attach(map);
+    const std::list<std::string> victim = {"Victim"};
+    for (int life = 0; life < 2; ++life) {
+        world->add_ship(create_ship("Victim", "Tanker", Point(0., 0.)));
+        map->describe_name("Victim", "Tanker");
+        map->get_obj_images().at("Victim")->handle_mouse_down(GUI::DispPoint(5, 17));
+        EXPECT_EQ(map->get_selected_ships(), victim);
+        world->get_ship_ptr("Victim")->receive_hit(1, nullptr);
+        world->update();
+        EXPECT_TRUE(map->get_selected_ships().empty()) << "life " << life;
+    }
+    map->add_selected_ship("Victim");
+    map->add_selected_ship("Victim");
+    EXPECT_EQ(map->get_selected_ships(), victim);
     world->detach(map);
 }

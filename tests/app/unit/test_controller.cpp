@@ -1,5 +1,7 @@
 #include "App_test_support.h"
 
+#include "gui/TextView.h"
+#include "sim/Error.h"
 #include "sim/Model.h"
 #include "sim/Ship.h"
 #include "views/Bridge_view.h"
@@ -50,4 +52,25 @@ TEST_F(Controller, icons_come_and_go_with_the_ships_of_the_world) {
     EXPECT_TRUE(found(out.take(), "Victim sunk\n"));
     EXPECT_EQ(map().get_obj_images().count("Victim"), 0u);
     EXPECT_EQ(controller().get_bridge_view("Xerxes")->get_obj_images().count("Victim"), 0u);
+}
+
+// A group's refusal has a line per member; the message line has one line
+// of 400 pixels, and a line break has no glyph.
+TEST_F(Controller, a_many_line_error_shows_joined_and_cut_short_on_the_message_line) {
+    MainView* main_view = controller().get_main_view();
+    ErrorDisplayer{main_view}(Error("Ship cannot move!\nShip cannot move!\n"));
+    EXPECT_EQ(message_line(), "Ship cannot move!; Ship cannot move!");
+
+    std::string refusals;
+    for (int member = 0; member < 6; ++member)
+        refusals += "Can't dock!\n";
+    ErrorDisplayer{main_view}(Error(refusals));
+    const std::string shown = message_line();
+    EXPECT_EQ(shown.substr(0, 26), "Can't dock!; Can't dock!; ");
+    EXPECT_EQ(shown.substr(shown.size() - 3), "...");
+    auto* line = dynamic_cast<GUI::TextView*>(view_at(P(110, 585)));
+    ASSERT_NE(line, nullptr);
+    const auto& last = line->get_letters().back();
+    EXPECT_EQ(last.get_pos().y, 0);
+    EXPECT_LE(last.get_pos().x + last.get_width(), line->get_w());
 }

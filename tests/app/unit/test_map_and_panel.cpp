@@ -1,5 +1,6 @@
 #include "App_test_support.h"
 
+#include "app/MapViewInfoPanel.h"
 #include "gui/Drawing.h"
 #include "gui/TextField.h"
 #include "sim/Model.h"
@@ -14,6 +15,10 @@ protected:
     static GUI::TextField* dialogue_field() {
         return dynamic_cast<GUI::TextField*>(view_at(place::field));
     }
+    // A point on the picture of an object's icon on the map.
+    static P on_picture(const std::string& name) {
+        return map().get_obj_images().at(name)->get_abs_pos() + P(5, 17);
+    }
 };
 
 // A press on the map sends the selected ships there and starts a red band.
@@ -22,7 +27,7 @@ protected:
 TEST_F(Map_and_panel, a_map_press_sends_the_selection_and_a_red_band_spans_the_drag) {
     SDL_Surface* screen = app().get_window()->get_screen();
     const Uint32 red = SDL_MapRGB(screen->format, 255, 0, 0);
-    click_now(map().get_obj_images().at("Ajax")->get_abs_pos() + P(2, 2));
+    click_now(on_picture("Ajax"));
     mouse(SDL_MOUSEBUTTONDOWN, place::free_sea);
     mouse(SDL_MOUSEMOTION, place::free_sea - P(30, 20), P(-30, -20));
     run_frames(1);
@@ -39,23 +44,45 @@ TEST_F(Map_and_panel, a_map_press_sends_the_selection_and_a_red_band_spans_the_d
 
     Model::get()->get_ship_ptr("Ajax")->stop();
     // A second click takes it out of what a press sends.
-    click_now(map().get_obj_images().at("Ajax")->get_abs_pos() + P(2, 2));
+    click_now(on_picture("Ajax"));
+    EXPECT_TRUE(map().get_selected_ships().empty());
+}
+
+// Icons are wider than their pictures (their names run on): a press on the
+// clear part of one reaches what lies beneath, another icon or the map. At
+// start Xerxes's icon lies over Galactica's blip.
+TEST_F(Map_and_panel, a_press_on_the_clear_part_of_an_icon_reaches_what_lies_beneath) {
+    click_now(on_picture("Galactica"));
+    EXPECT_EQ(map().get_selected_ships(), std::list<std::string>{"Galactica"});
+    out.take();
+    click_now(map().get_obj_images().at("Xerxes")->get_abs_pos() + P(45, 20));
+    EXPECT_TRUE(found(out.take(), "trying to find ship: Galactica\n"));
+    Model::get()->get_ship_ptr("Galactica")->stop();
+    click_now(on_picture("Galactica"));
     EXPECT_TRUE(map().get_selected_ships().empty());
 }
 
 // A closed box must give up the keyboard (a key for it afterwards would
 // reach a destroyed field) and its field's timers (checked on tear-down).
-TEST_F(Map_and_panel, a_ship_name_box_keeps_a_wrong_name_and_closes_for_good) {
+// Return and Escape in its field do as its buttons do.
+TEST_F(Map_and_panel, a_ship_name_box_keeps_a_wrong_name_answers_its_keys_and_closes_for_good) {
     click_now(place::background);
     GUI::TextField* field = dialogue_field();
     ASSERT_NE(field, nullptr);
     click(place::field);
     type_text("Nobody");
+    push_key(SDLK_RETURN);
+    run_frames(1);
     click_now(place::enter);
     EXPECT_EQ(message_line(), "Ship not found!");
     ASSERT_EQ(dialogue_field(), field);
     EXPECT_EQ(field->get_text(), "Nobody");
-    click_now(place::cancel);
+    const std::string tried = out.take();
+    const std::string line = "ship name: Nobody\n";
+    EXPECT_NE(tried.find(line), tried.rfind(line)) << "tried by Return, then by Enter";
+    click(place::field);
+    push_key(SDLK_ESCAPE);
+    run_frames(1);
     EXPECT_EQ(dialogue_field(), nullptr);
     EXPECT_FALSE(app().has_focus(field));
 
@@ -63,7 +90,8 @@ TEST_F(Map_and_panel, a_ship_name_box_keeps_a_wrong_name_and_closes_for_good) {
     field = dialogue_field();
     click(place::field);
     type_text("Pegasus");
-    click_now(place::enter);
+    push_key(SDLK_RETURN);
+    run_frames(1);
     EXPECT_EQ(dialogue_field(), nullptr);
     EXPECT_FALSE(app().has_focus(field));
     push_key('x');
@@ -90,4 +118,15 @@ TEST_F(Map_and_panel, a_closed_map_leaves_the_controls_inert_until_a_map_opens) 
     map().set_scale(0.2);
     click_now(place::attack);
     EXPECT_EQ(message_line(), "No Ship Selected!");
+}
+
+// Untouched, the zoom slider shows the scale of its map, at start and when a
+// map is opened again, so that the first touch does not jump the zoom.
+TEST_F(Map_and_panel, an_untouched_zoom_slider_shows_the_scale_of_its_map) {
+    MapZoomer zoomer(50, &map());
+    EXPECT_NEAR(std::log(zoomer.get_value()) / 10., map().get_scale(), 1e-9);
+    map().set_scale(0.1);
+    zoomer.set_map_controller(&map());
+    EXPECT_NEAR(zoomer.get_value(), std::exp(1.), 1e-9);
+    map().set_scale(0.2);
 }

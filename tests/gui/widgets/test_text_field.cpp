@@ -164,3 +164,42 @@ TEST_F(Text_test, TextWrapsOrWidensAndClicksMapToTheNearerGap) {
         short_text.index_at_pos(b + DispPoint(short_text.get_letters()[1].get_width() - 1, 1)), 2);
     EXPECT_EQ(short_text.index_at_pos(DispPoint(5, 39)), 3) << "below the last line";
 }
+
+// A dialogue box's field has room for one line: a long entry slides along
+// it to keep the cursor, and the letters by it, in view, and a click still
+// finds the letter it lands on.
+TEST_F(Text_field_test, AFieldOneLineHighSlidesItsTextToKeepTheCursorInView) {
+    auto* box = attach(new GUI::TextBox(290, 20), DispPoint(50, 50));
+    GUI::TextField* field = box->get_text_field();
+    const DispPoint origin = field->get_abs_pos();
+    auto press_keys = [](const std::vector<int>& keys) {
+        for (std::size_t from = 0; from < keys.size(); from += 20) {
+            for (std::size_t i = from; i < keys.size() && i < from + 20; ++i) {
+                push_key(SDL_KEYDOWN, keys[i]);
+                push_key(SDL_KEYUP, keys[i]);
+            }
+            deliver(); // SDL's queue holds 128 events
+        }
+    };
+    auto cursor_x = [field] { return field->pos_at_index(field->get_cursor_index()).x; };
+    click(origin.x + 5, origin.y + 5);
+    const std::string entry = "thequickbrownfoxjumpsoverthelazydog0123456789thequickbrownfox";
+    press_keys(std::vector<int>(entry.begin(), entry.end()));
+    EXPECT_EQ(field->get_text(), entry);
+    const auto& letters = field->get_letters();
+    EXPECT_EQ(letters.back().get_pos().y, 0);
+    EXPECT_LE(letters.back().get_pos().x + letters.back().get_width(), field->get_w());
+    EXPECT_LT(cursor_x(), field->get_w());
+    EXPECT_LT(letters.front().get_pos().x, 0) << "the start has slid out on the left";
+
+    const std::size_t target = letters.size() - 5;
+    click(origin.x + letters[target].get_pos().x + 1, origin.y + 5);
+    deliver();
+    EXPECT_EQ(field->get_cursor_index(), static_cast<int>(target));
+
+    press_keys(std::vector<int>(entry.size(), SDLK_LEFT));
+    EXPECT_EQ(field->get_cursor_index(), 0);
+    EXPECT_EQ(letters.front().get_pos(), DispPoint(3, 0));
+    EXPECT_EQ(cursor_x(), 3);
+    EXPECT_EQ(field->get_text(), entry);
+}
