@@ -16,6 +16,9 @@ public:
     virtual void open_bridge(const std::string& ship_name, int x, int y) = 0;
     virtual void close_bridge(const std::string& ship_name) = 0;
     virtual void screenshot(const std::string& file_name) = 0;
+    // Loads a saved world and brings the open views and the selection in
+    // line with it.
+    virtual void load_world(const std::string& file_name) = 0;
     // Everything one frame of running time draws after a tick.
     virtual void redraw_views() = 0;
 };

@@ -1,6 +1,7 @@
 #include "app/GUI_Controller.h"
 #include "app/HeadlessRunner.h"
 #include "app/Options.h"
+#include "app/Start_folder.h"
 #include "gui/Compatibility.h"
 
 #include <cstdlib>
@@ -8,6 +9,7 @@
 #include <unistd.h>
 
 int main(int argc, char* argv[]) {
+    remember_start_folder();
     // Nothing writes standard output through C's stdio, so the C++ stream
     // can keep its own buffer: every tick writes a line per ship.
     std::ios::sync_with_stdio(false);
@@ -24,7 +26,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     if (options.headless)
-        return run_headless(std::cin, isatty(STDIN_FILENO) != 0);
+        return run_headless(std::cin, isatty(STDIN_FILENO) != 0, options.world_file);
 
     // Without a display SDL would otherwise fall back to a text-mode driver
     // that draws the window as characters on the terminal.
