@@ -20,12 +20,14 @@ const char* const error_NameReserved_c = "Name is reserved!\n";
 const char* const error_NameInUse_c = "Name is already in use!\n";
 const char* const error_InvalidTickCount_c = "Invalid tick count!\n";
 const char* const error_NeedsWindow_c = "Command needs the window!\n";
+const char* const error_ExpectedFileName_c = "Expected a file name!\n";
 
 const int max_tick_count_c = 1000000;
 
 const char* const world_command_words_c[] = {
-    "status",    "tick",        "create",       "island",     "group", "go",   "pause", "open_map",
-    "close_map", "open_bridge", "close_bridge", "screenshot", "stats", "help", "quit"};
+    "status",       "tick",       "create", "island",   "group",     "save",
+    "load",         "go",         "pause",  "open_map", "close_map", "open_bridge",
+    "close_bridge", "screenshot", "stats",  "help",     "quit"};
 
 const char* const help_text_c = "NAME course HEADING SPEED\n"
                                 "NAME position X Y SPEED\n"
@@ -44,6 +46,8 @@ const char* const help_text_c = "NAME course HEADING SPEED\n"
                                 "create NAME KIND X Y\n"
                                 "island NAME X Y FUEL RATE\n"
                                 "group NAME\n"
+                                "save FILE\n"
+                                "load FILE\n"
                                 "go\n"
                                 "pause\n"
                                 "open_map\n"
@@ -60,6 +64,13 @@ int read_int(std::istream& in) {
     if (!(in >> value))
         throw Error(error_ExpectedInteger_c);
     return value;
+}
+
+std::string read_file_name(std::istream& in) {
+    std::string file = read_word(in);
+    if (file.empty())
+        throw Error(error_ExpectedFileName_c);
+    return file;
 }
 
 void check_name_allowed(const std::string& name) {
@@ -178,6 +189,14 @@ bool Console::dispatch(const std::string& line) {
         if (Model::get()->is_name_in_use(name))
             throw Error(error_NameInUse_c);
         Model::get()->add_group(create_group(name, "Ship_group"));
+    } else if (word == "save") {
+        commands.save_world(read_file_name(in));
+    } else if (word == "load") {
+        const std::string file = read_file_name(in);
+        if (window)
+            window->load_world(file);
+        else
+            commands.load_world(file);
     } else if (word == "go") {
         needs_window()->go();
     } else if (word == "pause") {

@@ -18,6 +18,9 @@ public:
     virtual void screenshot(const std::string& file_name) = 0;
     // One line: the frames since the last report, their pace, and the ships.
     virtual void print_stats() = 0;
+    // Loads a saved world and brings the open views and the selection in
+    // line with it.
+    virtual void load_world(const std::string& file_name) = 0;
     // Everything one frame of running time draws after a tick.
     virtual void redraw_views() = 0;
 };

@@ -4,6 +4,7 @@
 #include "app/GoPauseButton.h"
 #include "app/MainView.h"
 #include "app/MapViewInfoPanel.h"
+#include "app/Options.h"
 #include "gui/App.h"
 #include "gui/Error.h"
 #include "gui/GUIImage.h"
@@ -77,10 +78,10 @@ const Start_up_bridge start_up_bridges_c[] = {
 
 } // namespace
 
-GUI_Controller::GUI_Controller()
+GUI_Controller::GUI_Controller(const std::string& world_file)
     : window(window_size_c, window_size_c, "", window_colour_count_c, 0), console(commands, this) {
     try {
-        set_up();
+        set_up(world_file);
     } catch (...) {
         // No destructor runs for a half-built controller, and the window
         // must not destroy the views it shares with the world.
@@ -89,12 +90,15 @@ GUI_Controller::GUI_Controller()
     }
 }
 
-void GUI_Controller::set_up() {
+void GUI_Controller::set_up(const std::string& world_file) {
     initGUI();
     check_pictures();
     commands.set_name_introducer(
         [this](const std::string& name, const std::string& type) { introduce_name(name, type); });
-    commands.build_initial_world();
+    if (world_file.empty())
+        commands.build_initial_world();
+    else
+        commands.load_world(world_file);
 
     main_view = new MainView(window_size_c, window_size_c, this);
     window.attach_subview(main_view, GUI::DispPoint(0, 0));
@@ -104,8 +108,10 @@ void GUI_Controller::set_up() {
     command_open_map_view();
     info_panel = new MapViewInfoPanel(map_controller, this);
     main_view->attach_subview(info_panel, info_panel_position_c);
-    for (const auto& bridge : start_up_bridges_c)
-        open_bridge_view(Model::get()->get_ship_ptr(bridge.ship), bridge.position);
+    for (const auto& bridge : start_up_bridges_c) {
+        if (Model::get()->is_ship_present(bridge.ship)) // a loaded world may lack them
+            open_bridge_view(Model::get()->get_ship_ptr(bridge.ship), bridge.position);
+    }
     get_map_view()->draw();
 }
 
@@ -301,6 +307,45 @@ void GUI_Controller::print_stats() {
               << std::distance(model->ships_begin_iter(), model->ships_end_iter()) << " ships\n";
 }
 
+void GUI_Controller::load_world(const std::string& file_name) {
+    // The map lets go of names as their objects leave: keep them first.
+    const std::list<std::string> selected =
+        map_controller ? map_controller->get_selected_ships() : std::list<std::string>();
+    commands.load_world(file_name);
+    const Model* model = Model::get();
+
+    // A bridge view watches its ship by pointer: each turns to the loaded
+    // ship of its name, in its place and in its turn, or closes.
+    std::vector<std::pair<std::string, GUI::DispPoint>> bridges;
+    for (const auto& view : open_views) {
+        for (const auto& bridge : bridge_views) {
+            if (bridge.second == view)
+                bridges.emplace_back(bridge.first, view->get_rel_pos());
+        }
+    }
+    for (const auto& bridge : bridges) {
+        close_bridge_view(bridge.first);
+        if (model->is_ship_present(bridge.first))
+            open_bridge_view(model->get_ship_ptr(bridge.first), bridge.second);
+    }
+
+    // Every icon is new and unselected: a name still in the world is
+    // selected again as a click would, so its halo and the map agree.
+    if (map_controller) {
+        const std::list<std::string> still_selected = map_controller->get_selected_ships();
+        for (const auto& name : still_selected)
+            map_controller->remove_selected_ship(name);
+        for (const auto& name : selected) {
+            auto icon = map_controller->get_obj_images().find(name);
+            if (icon != map_controller->get_obj_images().end())
+                icon->second->handle_mouse_down(GUI::DispPoint(0, 0));
+        }
+    }
+    if (!model->is_name_in_use(selected_name))
+        selected_name.clear();
+    command_view_show();
+}
+
 void GUI_Controller::poll_console() {
     // Reads only what is already there, so the loop never waits for typing;
     // a line runs once its newline has arrived.
@@ -333,11 +378,13 @@ void GUI_Controller::poll_console() {
     }
 }
 
-int SDL_main(int, char*[]) {
+int SDL_main(int argc, char* argv[]) {
     std::cout.setf(std::ios::fixed, std::ios::floatfield);
     std::cout.precision(2);
+    const Options options = Options::parse(
+        argc > 0 ? std::vector<std::string>(argv + 1, argv + argc) : std::vector<std::string>());
     try {
-        GUI_Controller controller;
+        GUI_Controller controller(options.world_file);
         controller.run();
     } catch (const GUI::Error& error) {
         std::cout.flush();

@@ -34,8 +34,9 @@ class GUITimer_command;
 // console runs beside the window through the same commands.
 class GUI_Controller : public IconController, public ConsoleWindow {
 public:
-    // Everything up to the event loop, in start-up order.
-    GUI_Controller();
+    // Everything up to the event loop, in start-up order; the world is the
+    // start-up world, or the one saved in the file.
+    explicit GUI_Controller(const std::string& world_file = std::string());
     ~GUI_Controller();
     GUI_Controller(const GUI_Controller&) = delete;
     GUI_Controller& operator=(const GUI_Controller&) = delete;
@@ -79,6 +80,7 @@ public:
     void close_bridge(const std::string& ship_name) override { close_bridge_view(ship_name); }
     void screenshot(const std::string& file_name) override;
     void print_stats() override;
+    void load_world(const std::string& file_name) override;
     void redraw_views() override { command_view_show(); }
 
     WorldCommands& get_commands() { return commands; }
@@ -104,7 +106,7 @@ private:
 
     void introduce_name(const std::string& name, const std::string& type);
     void close_view(const std::shared_ptr<GUI_based_view>& view);
-    void set_up();
+    void set_up(const std::string& world_file);
     void close_all_views();
     bool is_running() const;
     void poll_console();

@@ -2,13 +2,23 @@
 
 #include "app/Console.h"
 #include "app/WorldCommands.h"
+#include "sim/Error.h"
 
 #include <iostream>
 #include <string>
 
-int run_headless(std::istream& in, bool interactive) {
+int run_headless(std::istream& in, bool interactive, const std::string& world_file) {
     WorldCommands commands;
-    commands.build_initial_world();
+    if (world_file.empty()) {
+        commands.build_initial_world();
+    } else {
+        try {
+            commands.load_world(world_file);
+        } catch (const Error& error) {
+            std::cerr << "flotilla: " << error.msg;
+            return 1;
+        }
+    }
     Console console(commands);
     std::cout.flush();
 

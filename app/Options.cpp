@@ -1,5 +1,25 @@
 #include "app/Options.h"
 
+namespace {
+// Whether the argument at i is the option, as "--name VALUE" or
+// "--name=VALUE"; if so its value is taken (i moves past it), or an error set.
+bool take_option(const std::vector<std::string>& arguments, std::size_t& i, const std::string& name,
+                 const char* value_kind, std::string& value, std::string& error) {
+    const std::string& argument = arguments[i];
+    if (argument == name) {
+        if (i + 1 == arguments.size())
+            error = "option " + name + " needs " + value_kind;
+        else
+            value = arguments[++i];
+        return true;
+    }
+    if (argument.rfind(name + "=", 0) != 0)
+        return false;
+    value = argument.substr(name.size() + 1);
+    return true;
+}
+} // namespace
+
 Options Options::parse(const std::vector<std::string>& arguments) {
     Options options;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -10,14 +30,12 @@ Options Options::parse(const std::vector<std::string>& arguments) {
             options.help = true;
         } else if (argument == "--version") {
             options.version = true;
-        } else if (argument == "--resources") {
-            if (i + 1 == arguments.size()) {
-                options.error = "option --resources needs a folder";
+        } else if (take_option(arguments, i, "--resources", "a folder", options.resources,
+                               options.error) ||
+                   take_option(arguments, i, "--load", "a file", options.world_file,
+                               options.error)) {
+            if (!options.error.empty())
                 return options;
-            }
-            options.resources = arguments[++i];
-        } else if (argument.rfind("--resources=", 0) == 0) {
-            options.resources = argument.substr(std::string("--resources=").size());
         } else {
             options.error = "unknown option '" + argument + "'";
             return options;
@@ -27,11 +45,13 @@ Options Options::parse(const std::vector<std::string>& arguments) {
 }
 
 const char* Options::usage() {
-    return "usage: flotilla [--headless] [--resources DIR] [--version] [--help]\n"
+    return "usage: flotilla [--headless] [--load FILE] [--resources DIR] [--version] [--help]\n"
            "\n"
            "  --headless       run without a window: build the start-up world, then\n"
            "                   run console commands from standard input until 'quit'\n"
            "                   or the end of input\n"
+           "  --load FILE      start from the world saved in FILE (console: save FILE)\n"
+           "                   instead of the start-up world\n"
            "  --resources DIR  take images and fonts from DIR\n"
            "  --version        print the version and exit\n"
            "  --help           show this text\n"

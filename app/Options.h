@@ -10,8 +10,9 @@ struct Options {
     bool headless = false;
     bool help = false;
     bool version = false;
-    std::string resources; // empty: look in the usual places
-    std::string error;     // set when the command line could not be understood
+    std::string resources;  // empty: look in the usual places
+    std::string world_file; // empty: start from the start-up world
+    std::string error;      // set when the command line could not be understood
 
     static Options parse(const std::vector<std::string>& arguments);
     static const char* usage();

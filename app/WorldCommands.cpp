@@ -1,6 +1,8 @@
 #include "app/WorldCommands.h"
 
+#include "app/Console.h"
 #include "app/InputReading.h"
+#include "app/Start_folder.h"
 
 #include "sim/Commandable_object.h"
 #include "sim/Error.h"
@@ -8,6 +10,7 @@
 #include "sim/Model.h"
 #include "sim/Ship.h"
 #include "sim/Ship_factory.h"
+#include "sim/World_file.h"
 
 #include <istream>
 
@@ -69,6 +72,16 @@ void WorldCommands::build_initial_world() {
     valdez->set_load_destination(shell);
     valdez->set_unload_destination(bermuda);
     pegasus->set_destination_position_and_speed(shell->get_location(), 15.);
+}
+
+void WorldCommands::save_world(const std::string& file) const {
+    World_file::save(path_from_start_folder(file), file);
+}
+
+void WorldCommands::load_world(const std::string& file) {
+    // Names the console keeps for its commands could never be addressed.
+    World_file::load(path_from_start_folder(file), file, Console::is_reserved_name)
+        .install(introduce_name);
 }
 
 std::shared_ptr<Island> WorldCommands::get_island_ptr_from_user(std::istream& in) {

@@ -36,6 +36,14 @@ public:
     // orders of the tanker and the cruise ship.
     void build_initial_world();
 
+    // A relative file name is taken from the folder the program started in.
+    // A failed save leaves an existing file as it was; a failed load leaves
+    // the world as it was. Each throws Error naming the file and the fault.
+    void save_world(const std::string& file) const;
+    // Replaces every object of the world with the file's, introducing each
+    // name as add_island and add_ship do.
+    void load_world(const std::string& file);
+
     void command_ship_course(std::shared_ptr<Commandable_object> object, std::istream& in);
     void command_ship_position(std::shared_ptr<Commandable_object> object, std::istream& in);
     void command_ship_destination(std::shared_ptr<Commandable_object> object, std::istream& in);

@@ -2,6 +2,7 @@
 #include "app/HeadlessRunner.h"
 #include "app/Options.h"
 #include "app/StandardOutput.h"
+#include "app/Start_folder.h"
 #include "gui/Compatibility.h"
 
 #include <cstdlib>
@@ -9,6 +10,7 @@
 #include <unistd.h>
 
 int main(int argc, char* argv[]) {
+    remember_start_folder();
     set_up_standard_output();
 
     Options options = Options::parse(std::vector<std::string>(argv + 1, argv + argc));
@@ -25,7 +27,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     if (options.headless)
-        return run_headless(std::cin, isatty(STDIN_FILENO) != 0);
+        return run_headless(std::cin, isatty(STDIN_FILENO) != 0, options.world_file);
 
     // Without a display SDL would otherwise fall back to a text-mode driver
     // that draws the window as characters on the terminal.

@@ -4,12 +4,20 @@
 #include "sim/Island.h"
 #include "sim/Less_than_by_distance_from.h"
 #include "sim/Model.h"
+#include "sim/World_file.h"
 
 #include <algorithm>
 #include <iostream>
 
 namespace {
 const char* const error_UndefinedState_c = "Cruise_ship in Undefined State";
+const char* const error_WaitingAwayFromDock_c = "a cruise ship waiting at an island must be docked";
+const char* const error_VisitTwice_c = "an island to visit is listed twice";
+
+// The words for CruiseState_e in a world file, in enum order.
+const char* const cruise_state_words_c[] = {"cruising_to_island", "at_island_refuel",
+                                            "at_island_wait",     "at_island_depart",
+                                            "returning_to_start", "no_cruise"};
 } // namespace
 
 Cruise_ship::Cruise_ship(const std::string& name_, Point position_)
@@ -135,4 +143,41 @@ void Cruise_ship::describe() const {
     default:
         break;
     }
+}
+
+void Cruise_ship::save_state(World_writer& out) const {
+    Ship::save_state(out);
+    out.word(cruise_state_words_c[cruise_state]);
+    if (!is_on_cruise())
+        return;
+    out.field("cruise_speed", cruise_speed)
+        .word("start")
+        .word(first_island->get_name())
+        .word("to")
+        .word(cruise_destination->get_name())
+        .word("visit");
+    for (const auto& island : islands_to_visit)
+        out.word(island->get_name());
+}
+
+void Cruise_ship::restore(World_reader& in) {
+    Ship::restore(in);
+    cruise_state = static_cast<CruiseState_e>(in.choice(cruise_state_words_c, "a cruise state"));
+    if (!is_on_cruise())
+        return;
+    cruise_speed = in.number_field("cruise_speed");
+    first_island = in.island_field("start");
+    cruise_destination = in.island_field("to");
+    in.expect("visit");
+    while (!in.at_end()) {
+        auto island = in.island("an island to visit");
+        if (std::find(islands_to_visit.begin(), islands_to_visit.end(), island) !=
+            islands_to_visit.end())
+            throw Error(error_VisitTwice_c);
+        islands_to_visit.push_back(island);
+    }
+    const bool waiting = cruise_state == at_island_refuel || cruise_state == at_island_wait ||
+                         cruise_state == at_island_depart;
+    if (waiting && !is_docked())
+        throw Error(error_WaitingAwayFromDock_c);
 }

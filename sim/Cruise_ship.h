@@ -20,6 +20,8 @@ public:
     void stop() override;
     void update() override;
     void describe() const override;
+    void save_state(World_writer& out) const override;
+    void restore(World_reader& in) override;
 
 private:
     enum CruiseState_e {

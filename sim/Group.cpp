@@ -3,6 +3,7 @@
 #include "sim/Geometry.h"
 #include "sim/Less_than_by_distance_from.h"
 #include "sim/Ship.h"
+#include "sim/World_file.h"
 
 #include <iostream>
 #include <vector>
@@ -14,6 +15,8 @@ const char* const error_Cycle_c = "Cannot add a Group that would create a Cycle!
 const char* const error_RemoveSelf_c = "Cannot remove a Group from itself!\n";
 const char* const error_NotAMember_c = "Not a member of this Group!\n";
 const char* const error_NoMembers_c = "Group does not have any members!\n";
+const char* const error_MembersOutOfOrder_c =
+    "members must be listed in the order they were made (the order of their lines)";
 
 // Whether a member is the target, or a group holding it at any depth.
 class Member_is_present {
@@ -134,4 +137,22 @@ void Group::describe() const {
     for (const auto& member : members)
         std::cout << member->get_name() << "  ";
     std::cout << '\n';
+}
+
+void Group::save_state(World_writer& out) const {
+    out.word("members");
+    for (const auto& child : children) {
+        if (auto member = child.second.lock())
+            out.word(member->get_name());
+    }
+}
+
+void Group::restore(World_reader& in) {
+    in.expect("members");
+    while (!in.at_end()) {
+        auto member = in.ship_or_group("a member");
+        if (!children.empty() && member->get_creation_serial() < children.rbegin()->first)
+            throw Error(error_MembersOutOfOrder_c);
+        add_member(member);
+    }
 }

@@ -11,6 +11,8 @@
 #include <vector>
 
 class Ship;
+class World_reader;
+class World_writer;
 
 // A named set of commandable objects that takes commands itself. Members are
 // held weakly so a group never keeps a ship alive; a member that no longer
@@ -36,6 +38,12 @@ public:
 
     virtual void update();
     virtual void describe() const;
+
+    // The members, in their order, for a saved world. Restoring refuses
+    // members listed out of the order they were made in, since that order
+    // is the group's own, and every member the group itself would refuse.
+    void save_state(World_writer& out) const;
+    void restore(World_reader& in);
 
 protected:
     // Members in the order they were made (their creation serial), held weakly.

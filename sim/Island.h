@@ -10,6 +10,8 @@ public:
     Island(const std::string& name_, Point position_, double fuel_, double production_rate_);
 
     Point get_location() const override { return position; }
+    double get_fuel() const { return fuel; }
+    double get_production_rate() const { return production_rate; }
 
     // Supplies as much of the request as the stock allows and returns that.
     double provide_fuel(double request);

@@ -245,13 +245,21 @@ void Model::describe() const {
         group->describe();
 }
 
-void Model::clear() {
+void Model::remove_all_objects() {
+    for (const auto& object : objects) {
+        for (const auto& view : views)
+            view->update_remove(object->get_name_ref());
+    }
     objects.clear();
     ships.clear();
     islands.clear();
     groups.clear();
     cmnd_objs.clear();
-    views.clear();
     walk_orders_stale = true;
     views_know_every_location = true;
+}
+
+void Model::clear() {
+    views.clear();
+    remove_all_objects();
 }

@@ -45,6 +45,8 @@ class Model {
 public:
     using Island_set = std::set<std::shared_ptr<Island>, compare_ptr_by_name<Island, Sim_object>>;
     using Ship_set = std::set<std::shared_ptr<Ship>, compare_ptr_by_name<Ship, Sim_object>>;
+    using Group_set =
+        std::set<std::shared_ptr<Group>, compare_ptr_by_name<Group, Commandable_object>>;
 
     static Model* get();
 
@@ -57,6 +59,8 @@ public:
     Island_set::const_iterator islands_end_iter() const { return islands.end(); }
     Ship_set::const_iterator ships_begin_iter() const { return ships.begin(); }
     Ship_set::const_iterator ships_end_iter() const { return ships.end(); }
+    Group_set::const_iterator groups_begin_iter() const { return groups.begin(); }
+    Group_set::const_iterator groups_end_iter() const { return groups.end(); }
 
     // Islands, ships and groups share one name space.
     bool is_name_in_use(const std::string& name) const;
@@ -91,6 +95,9 @@ public:
     void describe() const;
     // Empties the world and forgets every view; the tick length stays.
     void clear();
+    // Empties the world but keeps the views: each hears of every island's
+    // and ship's removal, as of a ship that sank.
+    void remove_all_objects();
 
 private:
     Model();
@@ -103,7 +110,7 @@ private:
     std::set<std::shared_ptr<Sim_object>, compare_ptr_by_name<Sim_object>> objects;
     Island_set islands;
     Ship_set ships;
-    std::set<std::shared_ptr<Group>, compare_ptr_by_name<Group, Commandable_object>> groups;
+    Group_set groups;
     std::set<std::shared_ptr<Commandable_object>, compare_ptr_by_name<Commandable_object>>
         cmnd_objs;
     std::set<std::shared_ptr<View>> views;

@@ -3,6 +3,7 @@
 #include "sim/Error.h"
 #include "sim/Island.h"
 #include "sim/Model.h"
+#include "sim/World_file.h"
 
 #include <iostream>
 
@@ -15,6 +16,12 @@ const char* const error_CantLoad_c = "Cannot load at a destination!\n";
 const char* const error_CantUnload_c = "Cannot unload at a destination!\n";
 const char* const error_CantAttack_c = "Cannot attack!\n";
 const char* const error_InvalidShipState_c = "PROGRAMMING ERROR: INVALID SHIP STATE\n";
+const char* const error_SavedSunk_c = "a sunk ship cannot be in the world";
+const char* const error_DockedAway_c = "a docked ship must lie at its island";
+
+// The words for ShipState_e in a world file, in enum order.
+const char* const ship_state_words_c[] = {
+    "moving_to_position", "dead_in_the_water", "stopped", "moving_on_course", "docked", "sunk"};
 
 const double docking_distance_c = 0.1;   // nm, exclusive
 const double refuel_threshold_c = 0.005; // tons: a smaller need counts as full
@@ -212,4 +219,36 @@ void Ship::describe() const {
     default:
         throw Programming_Error(error_InvalidShipState_c);
     }
+}
+
+void Ship::save_state(World_writer& out) const {
+    out.field("at", get_position())
+        .field("course", get_course())
+        .field("speed", get_speed())
+        .field("fuel", fuel)
+        .word("resistance")
+        .integer(resistance)
+        .word(ship_state_words_c[ship_state]);
+    if (ship_state == moving_to_position)
+        out.point(destination);
+    else if (ship_state == docked)
+        out.word(docked_Island->get_name());
+}
+
+void Ship::restore(World_reader& in) {
+    set_position(in.point_field("at"));
+    set_course(in.number_field("course"));
+    set_speed(in.number_field("speed"));
+    fuel = in.number_field("fuel");
+    resistance = in.integer_field("resistance");
+    ship_state = static_cast<ShipState_e>(in.choice(ship_state_words_c, "a ship state"));
+    if (ship_state == sunk)
+        throw Error(error_SavedSunk_c);
+    if (ship_state == moving_to_position)
+        destination = in.point("the destination");
+    if (ship_state != docked)
+        return;
+    docked_Island = in.island("the island docked at");
+    if (docked_Island->get_location() != get_position())
+        throw Error(error_DockedAway_c);
 }

@@ -9,6 +9,8 @@
 #include <string>
 
 class Island;
+class World_reader;
+class World_writer;
 
 // What every kind of ship shares: the navigation state machine, fuel burnt per
 // nautical mile, resistance to hits, and the commands that change course,
@@ -45,6 +47,13 @@ public:
 
     void update() override;
     void describe() const override;
+
+    // Everything the ship's kind does not fix, for a saved world to resume
+    // exactly. Each kind writes, and reads back, its own part after its base
+    // class's. A failed restore throws Error naming the first field that is
+    // missing or inconsistent, and leaves a ship fit only to be discarded.
+    virtual void save_state(World_writer& out) const;
+    virtual void restore(World_reader& in);
 
 protected:
     Ship(const std::string& name_, Point position_, double fuel_capacity_, double maximum_speed_,

@@ -2,6 +2,7 @@
 
 #include "sim/Error.h"
 #include "sim/Island.h"
+#include "sim/World_file.h"
 
 #include <cassert>
 #include <iostream>
@@ -10,6 +11,16 @@ namespace {
 const char* const error_HasCargoDestinations_c = "Tanker has cargo destinations!\n";
 const char* const error_SameDestinations_c = "Load and unload cargo destinations are the same!\n";
 const char* const error_UndefinedState_c = "Tanker in Undefined State";
+
+const char* const error_CycleNeedsBoth_c =
+    "a tanker in its cargo cycle must have both destinations";
+const char* const error_BothOutsideCycle_c =
+    "a tanker with both cargo destinations must be in its cargo cycle";
+const char* const error_CargoAwayFromDock_c = "a tanker loading or unloading must be docked";
+
+// The words for TankerState_e in a world file, in enum order.
+const char* const tanker_state_words_c[] = {"no_cargo_destinations", "moving_to_loading", "loading",
+                                            "moving_to_unloading", "unloading"};
 
 const double full_hold_threshold_c = 0.005; // tons of room that count as a full hold
 } // namespace
@@ -190,4 +201,32 @@ void Tanker::describe() const {
     std::cout << "\nTanker ";
     Ship::describe();
     std::cout << "Cargo: " << cargo_supply << " tons, " << TankerStateNames[tanker_state] << '\n';
+}
+
+void Tanker::save_state(World_writer& out) const {
+    Ship::save_state(out);
+    out.field("cargo", cargo_supply);
+    if (load_destination)
+        out.word("load_at").word(load_destination->get_name());
+    if (unload_destination)
+        out.word("unload_at").word(unload_destination->get_name());
+    out.word(tanker_state_words_c[tanker_state]);
+}
+
+void Tanker::restore(World_reader& in) {
+    Ship::restore(in);
+    cargo_supply = in.number_field("cargo");
+    if (in.accept("load_at"))
+        load_destination = in.island("the load island");
+    if (in.accept("unload_at"))
+        unload_destination = in.island("the unload island");
+    tanker_state = static_cast<TankerState_e>(in.choice(tanker_state_words_c, "a tanker state"));
+    if (both_cargo_destinations_set() && cargo_destinations_are_same())
+        throw Error(error_SameDestinations_c);
+    if (in_cargo_cycle() && !both_cargo_destinations_set())
+        throw Error(error_CycleNeedsBoth_c);
+    if (!in_cargo_cycle() && both_cargo_destinations_set())
+        throw Error(error_BothOutsideCycle_c);
+    if ((tanker_state == loading || tanker_state == unloading) && !is_docked())
+        throw Error(error_CargoAwayFromDock_c);
 }

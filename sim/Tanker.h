@@ -20,6 +20,8 @@ public:
     void set_unload_destination(std::shared_ptr<Island> island) override;
     void update() override;
     void describe() const override;
+    void save_state(World_writer& out) const override;
+    void restore(World_reader& in) override;
 
 private:
     enum TankerState_e {

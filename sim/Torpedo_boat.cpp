@@ -1,12 +1,15 @@
 #include "sim/Torpedo_boat.h"
 
 #include "sim/Error.h"
+#include "sim/World_file.h"
 
 #include <cassert>
 #include <iostream>
 
 namespace {
 const char* const error_InvalidState_c = "PROGRAMMING ERROR: INVALID TORPEDO_BOAT STATE\n";
+// The words for TorpedoBoatState_e in a world file, in enum order.
+const char* const torpedo_boat_state_words_c[] = {"pursuing", "not_pursuing"};
 } // namespace
 
 Torpedo_boat::Torpedo_boat(const std::string& name_, Point position_)
@@ -125,4 +128,16 @@ void Torpedo_boat::finish_attack() {
     std::cout << get_name_ref() << "'s target destroyed. Returning to original location.\n";
     Ship::set_destination_position_and_speed(original_location, get_maximum_speed() / 2.);
     set_torpedo_boat_state(not_pursuing);
+}
+
+void Torpedo_boat::save_state(World_writer& out) const {
+    Warship::save_state(out);
+    out.word(torpedo_boat_state_words_c[torpedo_boat_state]).field("origin", original_location);
+}
+
+void Torpedo_boat::restore(World_reader& in) {
+    Warship::restore(in);
+    torpedo_boat_state =
+        static_cast<TorpedoBoatState_e>(in.choice(torpedo_boat_state_words_c, "a pursuing state"));
+    original_location = in.point_field("origin");
 }

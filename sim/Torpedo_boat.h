@@ -18,6 +18,8 @@ public:
     void stop_attack() override;
     void update() override;
     void describe() const override;
+    void save_state(World_writer& out) const override;
+    void restore(World_reader& in) override;
 
 private:
     enum TorpedoBoatState_e { pursuing, not_pursuing };

@@ -2,6 +2,7 @@
 
 #include "sim/Error.h"
 #include "sim/Group.h"
+#include "sim/World_file.h"
 
 #include <cassert>
 #include <iostream>
@@ -12,6 +13,11 @@ const char* const error_AttackOwnGroup_c = "Warship may not attack a Group it is
 const char* const error_TargetNotAShip_c = "Warship may only fire on another ship!\n";
 const char* const error_AttackSelf_c = "Warship may not attack itself!\n";
 const char* const error_WasNotAttacking_c = "Was not attacking!\n";
+
+// The words for WarshipState_e in a world file, in enum order, and for the
+// two kinds of target an attack can have.
+const char* const warship_state_words_c[] = {"attacking", "not_attacking"};
+const char* const target_words_c[] = {"target", "absent_target"};
 } // namespace
 
 Warship::Warship(const std::string& name_, Point position_, double fuel_capacity_,
@@ -85,4 +91,29 @@ void Warship::describe() const {
         std::cout << "Attacking absent ship\n";
     else
         std::cout << "Attacking " << get_target()->get_name_ref() << '\n';
+}
+
+void Warship::save_state(World_writer& out) const {
+    Ship::save_state(out);
+    out.word(warship_state_words_c[warship_state]);
+    if (!is_attacking())
+        return;
+    // A target that has sunk is as good as gone: the next update ends the
+    // attack, and nothing reads its name before then.
+    if (target_is_sunk())
+        out.word(target_words_c[1]);
+    else
+        out.word(target_words_c[0]).word(get_target()->get_name());
+}
+
+void Warship::restore(World_reader& in) {
+    Ship::restore(in);
+    warship_state =
+        static_cast<WarshipState_e>(in.choice(warship_state_words_c, "an attacking state"));
+    if (!is_attacking() || in.choice(target_words_c, "the target") == 1)
+        return;
+    auto ship = in.ship("the target");
+    if (ship.get() == this)
+        throw Error(error_AttackSelf_c);
+    target_ptr = ship;
 }

@@ -17,6 +17,8 @@ public:
     void stop_attack() override;
     void update() override;
     void describe() const override;
+    void save_state(World_writer& out) const override;
+    void restore(World_reader& in) override;
 
 protected:
     Warship(const std::string& name_, Point position_, double fuel_capacity_, double maximum_speed_,

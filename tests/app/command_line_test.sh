@@ -14,7 +14,7 @@ fail() {
 
 # An unknown option: exactly one line on standard error, nothing on standard
 # output, exit status 2.
-for bad in --bogus -x "--resources"; do
+for bad in --bogus -x "--resources" "--load"; do
     out=$("$flotilla" $bad 2>"$err" </dev/null)
     status=$?
     [ "$status" -eq 2 ] || fail "$bad: exit status $status, expected 2"
@@ -32,5 +32,14 @@ printf 'tick\n' | "$flotilla" --headless --resources /nonexistent >/dev/null
 [ $? -eq 0 ] || fail "headless run at end of input: non-zero exit"
 out=$(printf 'quit\ntick\n' | "$flotilla" --headless | grep -c ' now at ')
 [ "$out" -eq 0 ] || fail "lines after quit were run"
+
+# A world that cannot be loaded: one line naming the file, no world run,
+# exit status 1.
+out=$(printf 'status\n' | "$flotilla" --headless --load /nonexistent/world.txt 2>"$err")
+status=$?
+[ "$status" -eq 1 ] || fail "--load of a missing file: exit status $status, expected 1"
+[ -z "$out" ] || fail "--load of a missing file: wrote to standard output: $out"
+[ "$(cat "$err")" = "flotilla: Cannot load /nonexistent/world.txt: No such file or directory" ] ||
+    fail "--load of a missing file: $(cat "$err")"
 
 [ "$failures" -eq 0 ]

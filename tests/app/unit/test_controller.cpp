@@ -5,6 +5,9 @@
 #include "sim/Model.h"
 #include "sim/Ship.h"
 #include "views/Bridge_view.h"
+#include "views/SimObjView.h"
+
+#include <fstream>
 
 namespace {
 int occurrences(const std::string& text, const std::string& part) {
@@ -12,6 +15,13 @@ int occurrences(const std::string& text, const std::string& part) {
     for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
         ++count;
     return count;
+}
+
+std::vector<std::string> icon_names(const GUI_based_view& view) {
+    std::vector<std::string> names;
+    for (const auto& icon : view.get_obj_images())
+        names.push_back(icon.first);
+    return names;
 }
 } // namespace
 
@@ -73,4 +83,43 @@ TEST_F(Controller, a_many_line_error_shows_joined_and_cut_short_on_the_message_l
     const auto& last = line->get_letters().back();
     EXPECT_EQ(last.get_pos().y, 0);
     EXPECT_LE(last.get_pos().x + last.get_width(), line->get_w());
+}
+
+// A load replaces the world under the open views: every icon is the loaded
+// world's, a bridge view turns to the loaded ship of its name or closes, and
+// only names still present stay selected.
+TEST_F(Controller, a_loaded_world_takes_over_the_icons_bridges_and_selection) {
+    const std::string start = testing::TempDir() + "flotilla_start_world.txt";
+    const std::string other = testing::TempDir() + "flotilla_other_world.txt";
+    type_console("save " + start + "\n");
+    std::ofstream(other) << "flotilla-world 1\n"
+                            "island Exxon at 10 10 fuel 0 rate 0\n"
+                            "ship Ajax Tanker at 12 12 course 0 speed 0 fuel 100 resistance 0 "
+                            "stopped cargo 0 no_cargo_destinations\n"
+                            "ship Newcomer Cruiser at 20 20 course 90 speed 0 fuel 1000 "
+                            "resistance 6 stopped not_attacking\n"
+                            "end\n";
+    for (const char* name : {"Ajax", "Xerxes"})
+        map().get_obj_images().at(name)->handle_mouse_down(P(0, 0));
+    const auto old_bridge = controller().get_bridge_view("Ajax");
+    type_console("load " + other + "\n");
+
+    const std::vector<std::string> loaded = {"Ajax", "Exxon", "Newcomer"};
+    EXPECT_EQ(icon_names(map()), loaded);
+    const auto bridge = controller().get_bridge_view("Ajax");
+    EXPECT_NE(bridge, old_bridge);
+    EXPECT_EQ(icon_names(*bridge), loaded);
+    EXPECT_TRUE(bridge->get_rel_pos() == P(300, 300));
+    for (const char* gone : {"Xerxes", "Valdez"})
+        EXPECT_THROW(controller().get_bridge_view(gone), Error) << gone;
+    EXPECT_EQ(map().get_selected_ships(), std::list<std::string>{"Ajax"});
+    auto* ajax = dynamic_cast<SimObjView*>(map().get_obj_images().at("Ajax"));
+    ASSERT_TRUE(ajax);
+    EXPECT_TRUE(ajax->is_selected());
+
+    // Back to the world and the views the other tests share.
+    ajax->handle_mouse_down(P(0, 0));
+    type_console("load " + start + "\nopen_bridge Xerxes 300 410\nopen_bridge Valdez 300 520\n");
+    EXPECT_EQ(icon_names(*controller().get_bridge_view("Valdez")).size(), 9u);
+    out.take();
 }

@@ -1,0 +1,533 @@
+// Saving and loading a world. The round trip holds the world file to its
+// promise: for seeded random console scripts cut at several points, the
+// world saved after the first part, loaded afresh, goes on to write exactly
+// what the uninterrupted run wrote for the rest. Most seeds run in this
+// process through the library; a few run the real program, headless and
+// with the window.
+//
+//   FLOTILLA_ROUND_TRIP_SEEDS  how many seeds (default 250)
+// On a failure the script is written to round_trip_failure.txt:
+// `flotilla --headless < round_trip_failure.txt` replays it.
+
+#include "reliability/Reliability_support.h"
+#include "sim/Sim_test_support.h"
+
+#include "app/Console.h"
+#include "app/WorldCommands.h"
+#include "sim/World_file.h"
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <set>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const ship_kinds_c[] = {"Tanker", "Cruiser", "Torpedo_boat", "Cruise_ship"};
+const int script_length_c = 80;
+const int program_seeds_c = 3;  // of the seeds, how many also run the real program
+const int program_splits_c = 3; // and at how many of their split points
+
+// What a split point is chosen for: the states a resumed world must carry
+// over exactly, and a random point.
+enum Moment { mid_attack, mid_cycle, mid_cruise, after_sinking, anywhere, moment_count };
+const char* const moment_names_c[] = {"mid-attack", "mid-cycle", "mid-cruise", "after a sinking",
+                                      "anywhere"};
+
+// A folder of its own, gone with the test. In memory where the system offers
+// it: every save is synced to the disk.
+class Scratch_folder {
+public:
+    Scratch_folder() {
+        const fs::path base = fs::is_directory("/dev/shm") && access("/dev/shm", W_OK) == 0
+                                  ? fs::path("/dev/shm")
+                                  : fs::temp_directory_path();
+        std::string name = (base / "flotilla-save-load-XXXXXX").string();
+        path = mkdtemp(&name[0]) ? name : "";
+    }
+    ~Scratch_folder() {
+        std::error_code ignored;
+        fs::permissions(path, fs::perms::owner_all, ignored);
+        fs::remove_all(path, ignored);
+    }
+    std::string operator/(const std::string& name) const { return path + "/" + name; }
+
+    std::string path;
+};
+
+std::string file_text(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void write_file(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+// The whole world, every number bit for bit.
+std::string world_text() {
+    std::ostringstream text;
+    World_file::write(text);
+    return text.str();
+}
+
+// A console on a world of its own: the start-up world, or none to load into.
+struct Session {
+    explicit Session(bool start_up_world) {
+        Model::get()->clear();
+        Output_capture quiet;
+        if (start_up_world)
+            commands.build_initial_world();
+    }
+    // What the line wrote.
+    std::string run(const std::string& line) {
+        Output_capture out;
+        console.execute(line);
+        return out.take();
+    }
+
+    WorldCommands commands;
+    Console console{commands};
+};
+
+// Random lines of every command, mostly meaningful: ships of every kind made
+// near each other, attacks, cargo islands, cruises, groups, saves and loads.
+// Names are taken from the world as it stands, so the script depends only on
+// the seed.
+class Script_maker {
+public:
+    Script_maker(std::uint64_t seed, std::string folder_)
+        : random(seed), folder(std::move(folder_)) {}
+
+    std::string next() {
+        const int roll = pick(100);
+        if (roll < 24)
+            return pick(8) ? "tick " + std::to_string(1 + pick(8)) : "tick";
+        if (roll < 30)
+            return "create S" + std::to_string(made++) + " " + ship_kinds_c[pick(4)] + " " +
+                   coordinate() + " " + coordinate();
+        if (roll < 32)
+            return "island I" + std::to_string(made++) + " " + coordinate() + " " + coordinate() +
+                   " " + std::to_string(pick(500)) + " " + std::to_string(pick(30));
+        if (roll < 35)
+            return "group G" + std::to_string(made++);
+        if (roll < 44)
+            return of_kind({"Cruiser", "Torpedo_boat"}) + " attack " + ship();
+        if (roll < 47)
+            return ship() + " stop_attack";
+        if (roll < 53)
+            return commandable() + " destination " + island() + " " + speed();
+        if (roll < 57)
+            return commandable() + " position " + coordinate() + " " + coordinate() + " " + speed();
+        if (roll < 61)
+            return commandable() + " course " + std::to_string(pick(360)) + " " + speed();
+        if (roll < 69)
+            return of_kind({"Tanker"}) + (pick(2) ? " load_at " : " unload_at ") + island();
+        if (roll < 72)
+            return ship() + " dock_at " + island();
+        if (roll < 75)
+            return ship() + " refuel";
+        if (roll < 79)
+            return commandable() + " stop";
+        if (roll < 84)
+            return group() + " add_member " + commandable();
+        if (roll < 87)
+            return group() + " remove_member " + commandable();
+        if (roll < 91)
+            return "status";
+        if (roll < 92)
+            return "help";
+        if (roll < 95) {
+            const char* const refused[] = {"Nobody stop", "sail away", "open_map",
+                                           "Ajax fly",    "tick 0",    "create Ajax Cruiser 1 1"};
+            return refused[pick(6)];
+        }
+        // Each save has a file of its own, so that a resumed run finds what
+        // the uninterrupted run loaded.
+        if (roll < 98 || saves == 0)
+            return "save " + folder + "/W" + std::to_string(saves++);
+        return "load " + folder + "/W" + std::to_string(pick(saves));
+    }
+
+private:
+    std::mt19937_64 random;
+    std::string folder;
+    int made = 0;
+    int saves = 0;
+
+    int pick(int n) { return static_cast<int>(random() % static_cast<std::uint64_t>(n)); }
+    std::string coordinate() { return std::to_string(pick(401) / 10.); }
+    std::string speed() { return std::to_string(pick(26)); }
+
+    template <typename Iterator> std::string any_name(Iterator begin, Iterator end) {
+        const auto count = std::distance(begin, end);
+        if (count == 0)
+            return "Nobody";
+        std::advance(begin, pick(static_cast<int>(count)));
+        return (*begin)->get_name();
+    }
+    std::string island() {
+        const Model* model = Model::get();
+        return any_name(model->islands_begin_iter(), model->islands_end_iter());
+    }
+    std::string ship() {
+        const Model* model = Model::get();
+        return pick(12) ? any_name(model->ships_begin_iter(), model->ships_end_iter()) : island();
+    }
+    std::string group() {
+        const Model* model = Model::get();
+        return any_name(model->groups_begin_iter(), model->groups_end_iter());
+    }
+    std::string commandable() { return pick(5) ? ship() : group(); }
+    // Mostly a ship of one of the kinds, when the world has one.
+    std::string of_kind(std::initializer_list<const char*> kinds) {
+        std::vector<std::string> fitting;
+        const Model* model = Model::get();
+        for (auto it = model->ships_begin_iter(); it != model->ships_end_iter(); ++it) {
+            for (const char* kind : kinds) {
+                if (kind_name(**it) == kind)
+                    fitting.push_back((*it)->get_name());
+            }
+        }
+        return fitting.empty() || !pick(6) ? ship() : fitting[pick(int(fitting.size()))];
+    }
+};
+
+// Which of the moments hold once a line has run.
+std::vector<bool> moments_after(const std::string& output) {
+    const std::string status = described([] { Model::get()->describe(); });
+    std::vector<bool> holds(moment_count, false);
+    holds[mid_attack] = contains(status, "\nAttacking ");
+    for (const char* cycling : {"moving to loading destination\n", ", loading\n",
+                                "moving to unloading destination\n", ", unloading\n"})
+        holds[mid_cycle] = holds[mid_cycle] || contains(status, cycling);
+    holds[mid_cruise] = contains(status, "On cruise to ") || contains(status, "Waiting during");
+    holds[after_sinking] = contains(output, " sunk\n");
+    holds[anywhere] = true;
+    return holds;
+}
+
+std::string shown(const std::string& text) {
+    return text.size() > 3000 ? text.substr(0, 3000) + "..." : text;
+}
+
+void keep_failing_script(const std::vector<std::string>& lines) {
+    std::ofstream dump("round_trip_failure.txt", std::ios::binary);
+    for (const std::string& line : lines)
+        dump << line << '\n';
+}
+
+// What the real program writes for the script, headless, from the start-up
+// world or a saved one.
+std::string program_output(const Scratch_folder& folder, const std::vector<std::string>& lines,
+                           const std::string& load = "") {
+    const std::string script = folder / "script.txt";
+    const std::string output = folder / "output.txt";
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + '\n';
+    write_file(script, text);
+    const std::string command = std::string("'") + FLOTILLA_PROGRAM + "' --headless" +
+                                (load.empty() ? "" : " --load '" + load + "'") + " < '" + script +
+                                "' > '" + output + "'";
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    return file_text(output);
+}
+
+class Save_load : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::cout.setf(std::ios::fixed, std::ios::floatfield);
+        std::cout.precision(2);
+        ASSERT_FALSE(folder.path.empty());
+    }
+    void TearDown() override { Model::get()->clear(); }
+
+    Scratch_folder folder;
+};
+
+} // namespace
+
+TEST_F(Save_load, a_resumed_world_writes_what_the_uninterrupted_run_wrote) {
+    const unsigned long seeds = env_number("FLOTILLA_ROUND_TRIP_SEEDS", 250);
+    std::vector<int> splits_at(moment_count, 0);
+    int splits = 0, failures = 0;
+    for (unsigned long seed = 1; seed <= seeds && failures < 3; ++seed) {
+        const std::string saves = folder / std::to_string(seed);
+        fs::create_directory(saves);
+
+        // The uninterrupted run writes the script as it goes.
+        std::vector<std::string> lines, reference;
+        std::vector<std::vector<std::size_t>> points(moment_count);
+        {
+            Session run(true);
+            Script_maker maker(seed, saves);
+            for (int i = 0; i < script_length_c; ++i) {
+                lines.push_back(maker.next());
+                reference.push_back(run.run(lines.back()));
+                const std::vector<bool> holds = moments_after(reference.back());
+                for (int moment = 0; moment < moment_count; ++moment) {
+                    if (holds[moment] && i + 1 < script_length_c)
+                        points[moment].push_back(i + 1);
+                }
+            }
+        }
+        std::mt19937 choose(static_cast<unsigned>(seed));
+        std::map<std::size_t, int> cut_after; // line count -> moment
+        for (int moment = moment_count - 1; moment >= 0; --moment) {
+            if (!points[moment].empty())
+                cut_after[points[moment][choose() % points[moment].size()]] = moment;
+        }
+
+        // The same script again, saving at each split point: saving disturbs
+        // nothing.
+        std::map<std::size_t, std::string> saved;
+        {
+            Session run(true);
+            for (std::size_t i = 0; i < lines.size(); ++i) {
+                if (cut_after.count(i))
+                    saved[i] = world_text();
+                ASSERT_EQ(run.run(lines[i]), reference[i]) << "seed " << seed << ", line " << i;
+            }
+        }
+
+        for (const auto& cut : cut_after) {
+            const std::size_t k = cut.first;
+            Session run(false);
+            std::istringstream text(saved[k]);
+            World_file::read(text, "saved", Console::is_reserved_name).install();
+            ASSERT_EQ(world_text(), saved[k]) << "save, load, save differs (seed " << seed << ")";
+            for (std::size_t i = k; i < lines.size(); ++i) {
+                const std::string output = run.run(lines[i]);
+                if (output == reference[i])
+                    continue;
+                keep_failing_script(lines);
+                ADD_FAILURE() << "seed " << seed << ", resumed after line " << k << " ("
+                              << moment_names_c[cut.second] << "): line " << i << " \"" << lines[i]
+                              << "\" wrote\n"
+                              << shown(output) << "\ninstead of\n"
+                              << shown(reference[i]) << "\nthe world was saved as\n"
+                              << saved[k];
+                ++failures;
+                break;
+            }
+            ++splits;
+            ++splits_at[cut.second];
+        }
+
+        // The real program: the first part and a save, then a new process
+        // that loads it and runs the rest, together write what one run wrote.
+        if (seed > static_cast<unsigned long>(program_seeds_c))
+            continue;
+        const std::string whole = program_output(folder, lines);
+        int program_cuts = 0;
+        for (const auto& cut : cut_after) {
+            if (program_cuts++ == program_splits_c)
+                break;
+            const std::string file = saves + "/cut";
+            std::vector<std::string> first(lines.begin(), lines.begin() + long(cut.first));
+            first.push_back("save " + file);
+            const std::string before = program_output(folder, first);
+            const std::string after = program_output(
+                folder, std::vector<std::string>(lines.begin() + long(cut.first), lines.end()),
+                file);
+            EXPECT_EQ(before + after, whole) << "seed " << seed << ", cut after " << cut.first;
+        }
+    }
+    std::cerr << "round trip: " << seeds << " seeds, " << splits << " split points (";
+    for (int moment = 0; moment < moment_count; ++moment)
+        std::cerr << (moment ? ", " : "") << splits_at[moment] << " " << moment_names_c[moment];
+    std::cerr << ")\n";
+    // The generator must keep reaching every state worth cutting in.
+    for (int moment = 0; moment < moment_count; ++moment)
+        EXPECT_GE(splits_at[moment], static_cast<int>(seeds / 4)) << moment_names_c[moment];
+}
+
+namespace {
+const char* const valid_world_c = "flotilla-world 1\n"
+                                  "island Exxon at 10 10 fuel 1000 rate 200\n"
+                                  "island Shell at 0 30 fuel 1000 rate 200\n"
+                                  "ship Ajax Cruiser at 15 15 course 0 speed 0 fuel 1000 "
+                                  "resistance 6 stopped attacking target Valdez\n"
+                                  "ship Valdez Tanker at 0 30 course 0 speed 0 fuel 100 "
+                                  "resistance 0 docked Shell cargo 0 load_at Shell unload_at "
+                                  "Exxon loading\n"
+                                  "group Fleet Ship_group members Ajax Valdez\n"
+                                  "end\n";
+
+struct Malformed {
+    const char* was; // a part of the valid world, replaced
+    const char* is;
+    const char* refusal; // after "Cannot load FILE: "
+};
+const Malformed malformed_c[] = {
+    {valid_world_c, "",
+     "line 1: not a flotilla world file (its first line must be "
+     "\"flotilla-world 1\")"},
+    {"flotilla-world 1", "flotilla-world 2",
+     "line 1: version \"2\" is not one this program reads (it reads 1)"},
+    {"end\n", "", "line 7: the file ends before its \"end\" line: it is incomplete"},
+    {"Exxon loading\ngroup Fleet Ship_group members Ajax Valdez\nend\n", "Exx",
+     "line 6: the file ends before its \"end\" line: it is incomplete"},
+    {"end\n", "end\nisland Late at 1 1 fuel 0 rate 0\n",
+     "line 8: there is more after the \"end\" line"},
+    {"island Shell", "isle Shell",
+     "line 3: expected the kind of line (island, ship, group, end), found \"isle\""},
+    {"fuel 1000 rate", "fuel 1e400 rate", "line 2: fuel \"1e400\" is out of range"},
+    {"resistance 6", "resistance 99999999999",
+     "line 4: resistance \"99999999999\" is out of range"},
+    {"course 0 speed 0 fuel 1000", "course north",
+     "line 4: expected a number for course, found \"north\""},
+    {"Ajax Cruiser", "Ajax Frigate", "line 4: Trying to create ship of unknown type!"},
+    {"6 stopped", "6 drifting",
+     "line 4: expected a ship state (moving_to_position, dead_in_the_water, stopped, "
+     "moving_on_course, docked, sunk), found \"drifting\""},
+    {"ship Valdez", "ship Exxon", "line 5: the name \"Exxon\" is already used on line 2"},
+    {"ship Ajax", "ship status", "line 4: the name \"status\" is reserved for a command"},
+    {"members Ajax Valdez", "members Ajax Nobody",
+     "line 6: no island, ship or group is named \"Nobody\""},
+    {"members Ajax Valdez", "members Ajax Shell",
+     "line 6: \"Shell\" is an island, not a ship or group"},
+    {"members Ajax Valdez", "members Valdez Ajax",
+     "line 6: members must be listed in the order they were made (the order of their lines)"},
+    {"group Fleet Ship_group members Ajax Valdez",
+     "group A Ship_group members B\ngroup B Ship_group members A",
+     "line 7: Cannot add a Group that would create a Cycle!"},
+    {"target Valdez", "target Shell", "line 4: \"Shell\" is an island, not a ship"},
+    {"target Valdez", "target Ajax", "line 4: Warship may not attack itself!"},
+    {"unload_at Exxon loading", "loading",
+     "line 5: a tanker in its cargo cycle must have both destinations"},
+    {"at 0 30", "at 0 31", "line 5: a docked ship must lie at its island"},
+};
+} // namespace
+
+// Each malformed file is refused with the file, the line and the fault, and
+// the world stays exactly as it was.
+TEST_F(Save_load, a_malformed_file_is_refused_and_changes_nothing) {
+    Session session(true);
+    const std::string good = folder / "good.txt";
+    write_file(good, valid_world_c);
+    ASSERT_EQ(session.run("load " + good), "");
+    ASSERT_EQ(world_text(), valid_world_c) << "the valid world reads back as it was written";
+
+    const std::string bad = folder / "bad.txt";
+    for (const Malformed& fault : malformed_c) {
+        std::string text = valid_world_c;
+        ASSERT_NE(text.find(fault.was), std::string::npos) << fault.was;
+        text.replace(text.find(fault.was), std::string(fault.was).size(), fault.is);
+        write_file(bad, text);
+        EXPECT_EQ(session.run("load " + bad), "Cannot load " + bad + ": " + fault.refusal + "\n");
+        EXPECT_EQ(world_text(), valid_world_c) << fault.refusal;
+    }
+    EXPECT_EQ(session.run("load " + folder / "missing.txt"),
+              "Cannot load " + folder / "missing.txt" + ": No such file or directory\n");
+    EXPECT_EQ(session.run("load " + folder.path),
+              "Cannot load " + folder.path + ": Is a directory\n");
+    EXPECT_EQ(world_text(), valid_world_c);
+}
+
+namespace {
+// Runs the check in a child process, so that what it changes about the
+// process (limits, its user) goes with it. The child's exit status: 0 when
+// the check held.
+template <typename Check> int in_child(Check check) {
+    std::cout.flush();
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(check() ? 0 : 1);
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
+}
+
+const int cannot_drop_root_c = 77;
+
+std::vector<std::string> folder_listing(const std::string& path) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(path))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+} // namespace
+
+// A save that cannot be made reports one clear error and leaves the file it
+// would have replaced, and no temporary file, behind.
+TEST_F(Save_load, a_refused_save_leaves_the_old_file_as_it_was) {
+    Session session(true);
+    const std::string old = folder / "old.txt";
+    ASSERT_EQ(session.run("save " + old), "");
+    const std::string old_text = file_text(old);
+    session.run("tick");
+    ASSERT_NE(world_text(), old_text);
+    fs::create_directory(folder / "sub");
+
+    EXPECT_EQ(session.run("save " + folder / "missing/world.txt"),
+              "Cannot save " + folder / "missing/world.txt" + ": No such file or directory\n");
+    EXPECT_EQ(session.run("save " + folder / "sub"),
+              "Cannot save " + folder / "sub" + ": Is a directory\n");
+    EXPECT_EQ(session.run("save /dev/full"), "Cannot save /dev/full: not a regular file\n");
+    struct stat device;
+    EXPECT_TRUE(stat("/dev/full", &device) == 0 && S_ISCHR(device.st_mode));
+    // The disk fills up half way through the new file.
+    EXPECT_EQ(in_child([&] {
+                  std::signal(SIGXFSZ, SIG_IGN);
+                  const rlimit small = {100, 100};
+                  return setrlimit(RLIMIT_FSIZE, &small) == 0 &&
+                         session.run("save " + old) == "Cannot save " + old + ": File too large\n";
+              }),
+              0);
+    EXPECT_EQ(session.run("save"), "Expected a file name!\n");
+
+    EXPECT_EQ(file_text(old), old_text);
+    EXPECT_EQ(folder_listing(folder.path), (std::vector<std::string>{"old.txt", "sub"}));
+    EXPECT_TRUE(fs::is_empty(folder / "sub"));
+}
+
+// Renaming over a file needs only the folder's permission, so a read-only
+// file must be refused on purpose. Root may write any file: as root the
+// save is tried as an unprivileged user.
+TEST_F(Save_load, a_read_only_file_is_not_replaced) {
+    Session session(true);
+    const std::string old = folder / "old.txt";
+    write_file(old, "kept\n");
+    fs::permissions(old, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(folder.path, fs::perms::all);
+    const bool as_root = geteuid() == 0;
+    const int result = in_child([&] {
+        if (as_root && (setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(cannot_drop_root_c);
+        return session.run("save " + old) == "Cannot save " + old + ": Permission denied\n";
+    });
+    if (result == cannot_drop_root_c)
+        GTEST_SKIP() << "running as root, and root cannot become another user here";
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(file_text(old), "kept\n");
+    EXPECT_EQ(folder_listing(folder.path), std::vector<std::string>{"old.txt"});
+}
+
+// With the window the program works in its resource folder, yet the file
+// names a user gives still mean the folder it was started in.
+TEST_F(Save_load, the_window_saves_and_loads_where_it_was_started) {
+    write_file(folder / "small.txt", valid_world_c);
+    write_file(folder / "input.txt", "status\nsave again.txt\nload again.txt\nquit\n");
+    const std::string command =
+        "cd '" + folder.path + "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy '" +
+        FLOTILLA_PROGRAM + "' --load small.txt < input.txt > output.txt 2> errors.txt";
+    ASSERT_EQ(std::system(command.c_str()), 0) << file_text(folder / "errors.txt");
+    EXPECT_EQ(file_text(folder / "again.txt"), valid_world_c);
+    const std::string output = file_text(folder / "output.txt");
+    EXPECT_TRUE(contains(output, "\nCruiser Ajax at (15.00, 15.00)")) << shown(output);
+    EXPECT_FALSE(contains(output, "Pegasus")) << "the start-up world was built";
+}
