@@ -46,11 +46,26 @@ private:
     int h;
     int bytes_per_pixel;
 
+    struct Clip {
+        int left;
+        int right;
+        int top;
+        int bottom;
+        bool empty() const { return left >= right || top >= bottom; }
+    };
+    Clip clip_for(SDL_Surface* destination, DispPoint at, DispPoint limit) const;
     template <typename Unit>
-    void copy_runs(SDL_Surface* destination, DispPoint at, int left, int right, int top,
-                   int bottom) const;
+    void copy_runs(SDL_Surface* destination, DispPoint at, Clip clip) const;
     std::vector<Run> runs; // by row, then left to right
     std::vector<std::uint8_t> pixels;
+    // For a sprite of one colour no wider than 64: the opaque pixels of each
+    // row as bits, lowest bit leftmost; the colour is the first pixel's.
+    // Empty otherwise.
+    std::vector<std::uint64_t> row_masks;
+
+    void keep_as_masks_if_one_colour();
+    template <typename Unit>
+    void fill_masks(SDL_Surface* destination, DispPoint at, Clip clip) const;
 };
 
 } // namespace GUI

@@ -148,16 +148,17 @@ void View::refresh() {
     ++recomposition_count;
     render_image(image, w, h, DispPoint(0, 0));
     for (View* subview : subviews) {
-        if (!subview)
-            continue;
-        // A subview parked out of sight (an icon not shown) costs nothing: it
-        // keeps its changed flag and is brought up to date when it shows.
-        const DispPoint at = subview->rel_pos;
-        if (at.x >= w || at.y >= h || at.x + subview->w <= 0 || at.y + subview->h <= 0)
-            continue;
-        subview->composite_onto(display, at);
+        if (subview && is_in_sight(subview))
+            subview->composite_onto(display, subview->rel_pos);
     }
     changed = false;
+}
+
+bool View::is_in_sight(const View* subview) const {
+    // A subview parked out of sight (an icon not shown) costs nothing: it
+    // keeps its changed flag and is brought up to date when it shows.
+    const DispPoint at = subview->rel_pos;
+    return at.x < w && at.y < h && at.x + subview->w > 0 && at.y + subview->h > 0;
 }
 
 void View::composite_onto(SDL_Surface* destination, DispPoint at) {

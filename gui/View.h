@@ -64,6 +64,7 @@ public:
     // a parent's surface with the view's top-left at `at`. A view without
     // pixels of its own draws itself here from pixels it shares.
     virtual void composite_onto(SDL_Surface* destination, DispPoint at);
+
     // How many views have been recomposited so far in this process: what a
     // change costs, counted rather than timed.
     static std::size_t get_recomposition_count() { return recomposition_count; }
@@ -126,6 +127,7 @@ private:
     std::size_t place_in_parent = 0;
 
     void detach(View* view);
+    bool is_in_sight(const View* subview) const;
     void squeeze_out_holes();
 };
 

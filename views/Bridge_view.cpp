@@ -4,6 +4,7 @@
 #include "sim/Navigation.h"
 #include "sim/Ship.h"
 
+#include <charconv>
 #include <iostream>
 
 const Point bridge_view_origin_c(-90., 0.);
@@ -16,6 +17,12 @@ const double bridge_scale_c = 0.9; // degrees of relative bearing per pixel
 const double horizon_c = 40.;
 const double min_visible_range_c = 0.005; // nm: nearer is the ship itself
 const double max_visible_range_c = 200.;  // nm
+
+void append_whole_number(std::string& text, int value) {
+    char digits[16];
+    const std::to_chars_result written = std::to_chars(digits, digits + sizeof digits, value);
+    text.append(digits, written.ptr);
+}
 } // namespace
 
 Bridge_view::Bridge_view(IconController* controller_, std::shared_ptr<Ship> ship)
@@ -58,12 +65,19 @@ void Bridge_view::draw() {
             rel += 360.;
         else if (rel > 180.)
             rel -= 360.;
-        std::cout << "checking " << object.first << '\n';
+        // Thousands of these lines a frame: each goes out in one write.
+        line.assign("checking ").append(object.first).push_back('\n');
+        std::cout.write(line.data(), static_cast<std::streamsize>(line.size()));
         GUI::View* icon = icons.get(object.first);
         int x = 0;
         int y = 0;
         if (get_subscripts(x, y, Point(rel, horizon_c))) {
-            std::cout << "drawing " << object.first << " at position " << x << ", " << y << '\n';
+            line.assign("drawing ").append(object.first).append(" at position ");
+            append_whole_number(line, x);
+            line.append(", ");
+            append_whole_number(line, y);
+            line.push_back('\n');
+            std::cout.write(line.data(), static_cast<std::streamsize>(line.size()));
             move_subview(icon, GUI::DispPoint(x, y));
         } else {
             move_subview(icon, out_of_sight());

@@ -4,6 +4,7 @@
 #include "views/GUI_based_view.h"
 
 #include <memory>
+#include <string>
 
 class Ship;
 
@@ -25,6 +26,7 @@ private:
     // Keeps the ship readable after the world has let it go, so a sunk
     // ship's view can still say where it sank.
     std::shared_ptr<Ship> ship_ptr;
+    std::string line; // kept, so that writing a line seldom allocates
 };
 
 extern const Point bridge_view_origin_c;
