@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <thread>
+
 namespace GUI {
 
 void GUITimer::start() {
@@ -26,19 +28,15 @@ std::uint32_t GUITimer::get_time() const {
 
 void FrameRateCapper::cap_frame_rate() {
     capping = true;
-    timer.start();
+    start = std::chrono::steady_clock::now();
 }
 
 FrameRateCapper::~FrameRateCapper() {
     if (!capping)
         return;
-    const std::uint32_t frame_ms = static_cast<std::uint32_t>(1000 / frame_rate);
-    if (timer.get_time() < frame_ms) {
-        // Read afresh: the first reading may be stale by the time we sleep.
-        const std::uint32_t elapsed = timer.get_time();
-        if (elapsed < frame_ms)
-            SDL_Delay(frame_ms - elapsed);
-    }
+    const auto frame = std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+        std::chrono::duration<double>(1. / frame_rate));
+    std::this_thread::sleep_until(start + frame);
 }
 
 } // namespace GUI

@@ -84,6 +84,11 @@ void Sprite::keep_as_masks_if_one_colour() {
                                        : (std::uint64_t{1} << (run.x + run.length)) - 1;
         row_masks[run.y] |= upto & ~((std::uint64_t{1} << run.x) - 1);
     }
+    // A sprite is kept for every name: only the colour stays beside the bits.
+    runs.clear();
+    runs.shrink_to_fit();
+    pixels.resize(static_cast<std::size_t>(bytes_per_pixel));
+    pixels.shrink_to_fit();
 }
 
 template <typename Unit>
@@ -161,13 +166,17 @@ void Sprite::copy_runs(SDL_Surface* destination, DispPoint at, Clip clip) const 
 }
 
 bool Sprite::covers(DispPoint point) const {
+    if (!row_masks.empty())
+        return point.y >= 0 && point.y < h && point.x >= 0 && point.x < w &&
+               (row_masks[point.y] >> point.x & 1) != 0;
     return std::any_of(runs.begin(), runs.end(), [point](const Run& run) {
         return run.y == point.y && point.x >= run.x && point.x < run.x + run.length;
     });
 }
 
 bool Sprite::operator==(const Sprite& other) const {
-    if (w != other.w || h != other.h || runs.size() != other.runs.size() || pixels != other.pixels)
+    if (w != other.w || h != other.h || runs.size() != other.runs.size() ||
+        pixels != other.pixels || row_masks != other.row_masks)
         return false;
     for (std::size_t i = 0; i < runs.size(); ++i) {
         if (runs[i].y != other.runs[i].y || runs[i].x != other.runs[i].x ||
