@@ -5,6 +5,7 @@
 #include "gui/Sprite.h"
 
 #include <cstddef>
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,7 +28,8 @@ public:
 
 private:
     GUIImage picture;
-    std::vector<GUI::Sprite> appearances; // by number of toggles
+    // By number of toggles; a deque, so that a look handed out stays put.
+    std::deque<GUI::Sprite> appearances;
     // From here on the looks alternate between this one and the next.
     std::size_t repeats_from = 0;
     bool repeating = false;

@@ -266,3 +266,19 @@ TEST(Resources, ANamedFolderIsTheOnlyPlaceLookedAtElseEveryPlaceTriedIsNamed) {
         rmdir(path->c_str());
     rmdir(folder.c_str());
 }
+
+// What `stats` reports: the pace of the frames since it last asked, and the
+// frame times most frames kept to and all but the slowest hundredth did.
+TEST(Frame_stats, RateMedianAndSlowFramesComeFromTheFramesSinceTheLastReading) {
+    GUI::FrameStats stats;
+    for (int i = 0; i < 97; ++i)
+        stats.record(25.);
+    for (int i = 0; i < 3; ++i)
+        stats.record(100.);
+    const GUI::FrameStats::Summary summary = stats.take();
+    EXPECT_EQ(summary.frames, 100u);
+    EXPECT_NEAR(summary.frames_per_second, 100. * 1000. / (97 * 25. + 300.), 1e-9);
+    EXPECT_NEAR(summary.median_ms, 25., 0.1);
+    EXPECT_NEAR(summary.percentile_99_ms, 100., 0.1);
+    EXPECT_EQ(stats.take().frames, 0u);
+}

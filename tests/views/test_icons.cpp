@@ -113,3 +113,19 @@ TEST_F(Icon_test, SharedLooksDrawTheSamePixelsAsIconsWithTheirOwnViews) {
         }
     }
 }
+
+// Icons share their looks instead of owning pixels: one picture per file and
+// one label per name, whichever view shows them, for as long as one is shown.
+TEST_F(Icon_test, IconsOfOneKindAndOneNameShareTheirLooks) {
+    auto blip = IconPicture::for_file("images/blip.bmp");
+    EXPECT_EQ(IconPicture::for_file("images/blip.bmp"), blip);
+    EXPECT_NE(IconPicture::for_file("images/ship_front.bmp"), blip);
+    auto label = icon_label("Ajax");
+    EXPECT_EQ(icon_label("Ajax"), label);
+    EXPECT_NE(icon_label("Xerxes"), label);
+    const GUI::Sprite* first_look = &blip->appearance(0);
+    for (int i = 0; i < 100; ++i)
+        blip->appearance(static_cast<std::size_t>(i));
+    EXPECT_EQ(&blip->appearance(0), first_look) << "looks are made once, not per selection";
+    EXPECT_TRUE(blip->appearance(98) == blip->appearance(2));
+}

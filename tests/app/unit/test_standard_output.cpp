@@ -1,0 +1,86 @@
+#include "app/StandardOutput.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <sstream>
+#include <vector>
+
+namespace {
+
+// What iostream's own formatting writes, and what the program's writes.
+std::string standard_text(double value, int precision) {
+    std::ostringstream out;
+    out.setf(std::ios::fixed, std::ios::floatfield);
+    out.precision(precision);
+    out << value;
+    return out.str();
+}
+
+class Program_text {
+public:
+    Program_text() { format_for_news(out); }
+    std::string of(double value) {
+        out.str("");
+        out << value;
+        return out.str();
+    }
+
+private:
+    std::ostringstream out;
+};
+
+double from_bits(std::uint64_t bits) {
+    double value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+} // namespace
+
+// The news must read byte for byte as it did through iostream: every
+// magnitude, halfway cases in binary (0.125) and near-halfway ones in
+// decimal (2.675), signed zero, denormals, the extremes and non-numbers.
+TEST(Standard_output, NumbersReadAsIostreamWritesThem) {
+    std::vector<double> values = {0.,
+                                  -0.,
+                                  0.125,
+                                  0.375,
+                                  -0.125,
+                                  2.675,
+                                  1.005,
+                                  1e-300,
+                                  std::numeric_limits<double>::denorm_min(),
+                                  -std::numeric_limits<double>::denorm_min(),
+                                  DBL_MIN,
+                                  DBL_MAX,
+                                  -DBL_MAX,
+                                  std::numeric_limits<double>::infinity(),
+                                  -std::numeric_limits<double>::infinity(),
+                                  std::numeric_limits<double>::quiet_NaN(),
+                                  -std::numeric_limits<double>::quiet_NaN()};
+    for (int k = -2000; k <= 2000; ++k)
+        values.push_back(k / 8. + (k % 3) * 0.005);
+    std::mt19937_64 random(20261207);
+    std::uniform_int_distribution<int> exponent(-320, 308);
+    std::uniform_real_distribution<double> mantissa(1., 10.);
+    while (values.size() < 1000000) {
+        if (values.size() % 2)
+            values.push_back(from_bits(random())); // any bit pattern at all
+        else
+            values.push_back((random() % 2 ? -1. : 1.) * mantissa(random) *
+                             std::pow(10., exponent(random)));
+    }
+    Program_text program;
+    int wrong = 0;
+    for (double value : values) {
+        if (program.of(value) != standard_text(value, 2) && ++wrong <= 5)
+            ADD_FAILURE() << "for " << standard_text(value, 20) << ": " << program.of(value)
+                          << " instead of " << standard_text(value, 2);
+    }
+    EXPECT_EQ(wrong, 0);
+}
