@@ -11,6 +11,8 @@ namespace GUI {
 
 namespace {
 
+const std::size_t prefetch_distance_c = 8;
+
 SDL_Rect whole_rect(int width, int height) {
     return SDL_Rect{0, 0, static_cast<Uint16>(width), static_cast<Uint16>(height)};
 }
@@ -147,7 +149,13 @@ void View::refresh() {
     }
     ++recomposition_count;
     render_image(image, w, h, DispPoint(0, 0));
-    for (View* subview : subviews) {
+    const std::size_t count = subviews.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        // Thousands of icons lie scattered through memory: ask for the ones
+        // a few places on while this one is drawn.
+        if (i + prefetch_distance_c < count)
+            __builtin_prefetch(subviews[i + prefetch_distance_c]);
+        View* subview = subviews[i];
         if (subview && is_in_sight(subview))
             subview->composite_onto(display, subview->rel_pos);
     }
