@@ -31,12 +31,18 @@ void FrameRateCapper::cap_frame_rate() {
     start = std::chrono::steady_clock::now();
 }
 
+std::chrono::steady_clock::duration
+FrameRateCapper::rest_of_frame(std::chrono::steady_clock::duration elapsed, int frame_rate) {
+    const auto frame = std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+        std::chrono::duration<double>(1. / frame_rate));
+    return elapsed < frame ? frame - elapsed : std::chrono::steady_clock::duration::zero();
+}
+
 FrameRateCapper::~FrameRateCapper() {
     if (!capping)
         return;
-    const auto frame = std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-        std::chrono::duration<double>(1. / frame_rate));
-    std::this_thread::sleep_until(start + frame);
+    std::this_thread::sleep_for(
+        rest_of_frame(std::chrono::steady_clock::now() - start, frame_rate));
 }
 
 } // namespace GUI

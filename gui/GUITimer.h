@@ -34,6 +34,11 @@ public:
 
     void cap_frame_rate();
 
+    // How long a frame that has run for `elapsed` still sleeps: the rest of
+    // its share of a second, nothing once that is spent.
+    static std::chrono::steady_clock::duration
+    rest_of_frame(std::chrono::steady_clock::duration elapsed, int frame_rate);
+
 private:
     // Finer than SDL's milliseconds: a frame rounded to whole milliseconds
     // and then overslept by one more runs the loop at 38 frames a second.

@@ -5,6 +5,7 @@
 #include "gui/Compatibility.h"
 #include "gui/Controller.h"
 #include "gui/Error.h"
+#include "gui/GUITimer.h"
 
 #include <gtest/gtest.h>
 
@@ -281,4 +282,12 @@ TEST(Frame_stats, RateMedianAndSlowFramesComeFromTheFramesSinceTheLastReading) {
     EXPECT_NEAR(summary.median_ms, 25., 0.1);
     EXPECT_NEAR(summary.percentile_99_ms, 100., 0.1);
     EXPECT_EQ(stats.take().frames, 0u);
+}
+
+// A frame sleeps out only what is left of its 25 ms once it is drawn.
+TEST(Frame_capper, AShortFrameSleepsTheRestAndALongOneNotAtAll) {
+    using std::chrono::milliseconds;
+    EXPECT_EQ(GUI::FrameRateCapper::rest_of_frame(milliseconds(15), 40), milliseconds(10));
+    EXPECT_EQ(GUI::FrameRateCapper::rest_of_frame(milliseconds(0), 40), milliseconds(25));
+    EXPECT_EQ(GUI::FrameRateCapper::rest_of_frame(milliseconds(30), 40), milliseconds(0));
 }

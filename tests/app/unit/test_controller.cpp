@@ -120,6 +120,8 @@ TEST_F(Controller, a_loaded_world_takes_over_the_icons_bridges_and_selection) {
     // Back to the world and the views the other tests share.
     ajax->handle_mouse_down(P(0, 0));
     type_console("load " + start + "\nopen_bridge Xerxes 300 410\nopen_bridge Valdez 300 520\n");
+    EXPECT_TRUE(controller().get_bridge_view("Xerxes")->get_rel_pos() == P(300, 410))
+        << "open_bridge SHIP X Y puts the view's corner at (X, Y)";
     EXPECT_EQ(icon_names(*controller().get_bridge_view("Valdez")).size(), 9u);
     out.take();
 }
