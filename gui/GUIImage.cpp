@@ -62,6 +62,16 @@ GUIImage& GUIImage::operator=(const GUIImage& other) {
     return *this;
 }
 
+GUIImage::GUIImage(GUIImage&& other) noexcept {
+    swap(other);
+}
+
+GUIImage& GUIImage::operator=(GUIImage&& other) noexcept {
+    GUIImage taken(std::move(other));
+    swap(taken);
+    return *this;
+}
+
 GUIImage::~GUIImage() {
     if (surface)
         SDL_FreeSurface(surface);

@@ -18,6 +18,9 @@ public:
     GUIImage(const std::string& file_name, bool use_key, const SDL_Color& key);
     GUIImage(const GUIImage& other);
     GUIImage& operator=(const GUIImage& other);
+    // Moving hands the surface over; the moved-from image holds none.
+    GUIImage(GUIImage&& other) noexcept;
+    GUIImage& operator=(GUIImage&& other) noexcept;
     ~GUIImage();
 
     // Keys the surface on a mapped pixel value.
