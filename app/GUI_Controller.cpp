@@ -8,6 +8,7 @@
 #include "gui/App.h"
 #include "gui/Error.h"
 #include "gui/GUIImage.h"
+#include "gui/Trace.h"
 #include "sim/Error.h"
 #include "sim/Island.h"
 #include "sim/Model.h"
@@ -219,7 +220,7 @@ void GUI_Controller::command_open_bridge_view(GUI::DispPoint position) {
 
 void open_bridge_view_with_ship_name(GUI_Controller* controller, const std::string& name,
                                      GUI::DispPoint position) {
-    std::cout << "ship name: " << name << '\n';
+    GUI::trace_out() << "ship name: " << name << '\n';
     controller->open_bridge_view(Model::get()->get_ship_ptr(name), position);
 }
 
@@ -228,13 +229,13 @@ void GUI_Controller::describe_all_names_to_view(std::shared_ptr<GUI_based_view> 
     const std::vector<std::shared_ptr<Island>> islands(model->islands_begin_iter(),
                                                        model->islands_end_iter());
     for (const auto& island : islands) {
-        std::cout << island->get_name_ref() << '\n';
+        GUI::trace_out() << island->get_name_ref() << '\n';
         view->describe_name(island->get_name(), "Island");
     }
     const std::vector<std::shared_ptr<Ship>> ships(model->ships_begin_iter(),
                                                    model->ships_end_iter());
     for (const auto& ship : ships) {
-        std::cout << ship->get_name_ref() << '\n';
+        GUI::trace_out() << ship->get_name_ref() << '\n';
         view->describe_name(ship->get_name(), "Ship");
     }
 }

@@ -12,6 +12,8 @@ struct Options {
     bool version = false;
     std::string resources;  // empty: look in the usual places
     std::string world_file; // empty: start from the start-up world
+    bool no_trace = false;
+    std::string trace_file; // empty: trace lines go to standard output
     std::string error;      // set when the command line could not be understood
 
     static Options parse(const std::vector<std::string>& arguments);

@@ -1,9 +1,13 @@
 #include "app/StandardOutput.h"
 
+#include "gui/Trace.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <iostream>
 #include <unistd.h>
 
@@ -123,4 +127,31 @@ void format_for_news(std::ostream& stream) {
     stream.imbue(std::locale(stream.getloc(), new Fixed_num_put));
     stream.setf(std::ios::fixed, std::ios::floatfield);
     stream.precision(2);
+}
+
+namespace {
+std::ostream* trace_file_stream = nullptr;
+
+void flush_trace_file() {
+    trace_file_stream->flush();
+}
+} // namespace
+
+bool route_trace(const std::string& file_name, bool drop) {
+    if (drop) {
+        GUI::set_trace_stream(nullptr);
+        return true;
+    }
+    if (file_name.empty())
+        return true;
+    const int fd = ::open(file_name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    // Like standard output, never destroyed: a trace written by a static
+    // object's destructor still has somewhere to go until exit flushes it.
+    trace_file_stream = new std::ostream(new Output_buffer(fd));
+    format_for_news(*trace_file_stream);
+    std::atexit(flush_trace_file);
+    GUI::set_trace_stream(trace_file_stream);
+    return true;
 }

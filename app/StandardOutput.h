@@ -6,6 +6,7 @@
 #include <iosfwd>
 #include <locale>
 #include <streambuf>
+#include <string>
 #include <vector>
 
 // Every tick writes a line or more per ship, each with two-decimal numbers.
@@ -58,5 +59,10 @@ void format_for_news(std::ostream& stream);
 // Puts standard output on an Output_buffer, formatted for news. Called once,
 // first thing in main.
 void set_up_standard_output();
+// Sends the window's trace lines to the file (news and replies stay on
+// standard output), or drops them with an empty name and drop set; neither
+// leaves them among the news. Returns false, with errno set, when the file
+// cannot be written.
+bool route_trace(const std::string& file_name, bool drop);
 
 #endif

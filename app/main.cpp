@@ -5,7 +5,9 @@
 #include "app/Start_folder.h"
 #include "gui/Compatibility.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 #include <unistd.h>
 
@@ -25,6 +27,11 @@ int main(int argc, char* argv[]) {
     if (options.version) {
         std::cout << "flotilla " FLOTILLA_VERSION "\n";
         return 0;
+    }
+    if (!route_trace(options.trace_file, options.no_trace)) {
+        std::cerr << "flotilla: cannot write " << options.trace_file << ": " << std::strerror(errno)
+                  << '\n';
+        return 2;
     }
     if (options.headless)
         return run_headless(std::cin, isatty(STDIN_FILENO) != 0, options.world_file);

@@ -1,6 +1,7 @@
 #include "views/Bridge_view.h"
 
 #include "gui/Colors.h"
+#include "gui/Trace.h"
 #include "sim/Navigation.h"
 #include "sim/Ship.h"
 
@@ -32,7 +33,8 @@ Bridge_view::~Bridge_view() = default;
 void Bridge_view::draw() {
     const std::string& name = ship_ptr->get_name_ref();
     if (ship_ptr->is_sunk()) {
-        std::cout << "Bridge view from " << name << " sunk at " << ship_ptr->get_location() << '\n';
+        GUI::trace_out() << "Bridge view from " << name << " sunk at " << ship_ptr->get_location()
+                         << '\n';
         for (const auto& icon : get_obj_images()) {
             if (is_subview(icon.second))
                 remove_subview(icon.second);
@@ -43,8 +45,8 @@ void Bridge_view::draw() {
 
     const double course = ship_ptr->get_course();
     const Point own = ship_ptr->get_location();
-    std::cout << "Bridge view from " << name << " position " << own << " heading " << course
-              << '\n';
+    GUI::trace_out() << "Bridge view from " << name << " position " << own << " heading " << course
+                     << '\n';
     Icon_cursor icons = icon_cursor();
     for (const auto& object : get_obj_locations()) {
         const Compass_position cp(own, object.second);
@@ -58,12 +60,13 @@ void Bridge_view::draw() {
             rel += 360.;
         else if (rel > 180.)
             rel -= 360.;
-        std::cout << "checking " << object.first << '\n';
+        GUI::trace_out() << "checking " << object.first << '\n';
         GUI::View* icon = icons.get(object.first);
         int x = 0;
         int y = 0;
         if (get_subscripts(x, y, Point(rel, horizon_c))) {
-            std::cout << "drawing " << object.first << " at position " << x << ", " << y << '\n';
+            GUI::trace_out() << "drawing " << object.first << " at position " << x << ", " << y
+                             << '\n';
             move_subview(icon, GUI::DispPoint(x, y));
         } else {
             move_subview(icon, out_of_sight());

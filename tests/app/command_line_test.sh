@@ -12,9 +12,10 @@ fail() {
     failures=$((failures + 1))
 }
 
-# An unknown option: exactly one line on standard error, nothing on standard
+# A bad command line: exactly one line on standard error, nothing on standard
 # output, exit status 2.
-for bad in --bogus -x "--resources" "--load"; do
+for bad in --bogus -x "--resources" "--load" "--trace" "--no-trace --trace=/nonexistent/t" \
+    "--trace /nonexistent/folder/trace.txt"; do
     out=$("$flotilla" $bad 2>"$err" </dev/null)
     status=$?
     [ "$status" -eq 2 ] || fail "$bad: exit status $status, expected 2"

@@ -83,11 +83,12 @@ def matches(pixel, colour):
 
 
 class Session:
-    def __init__(self, binary):
+    def __init__(self, binary, args=()):
         if not shutil.which("Xvfb") or not shutil.which("xdotool"):
             print("SKIP: Xvfb or xdotool is missing")
             sys.exit(77)
         self.binary, self.failures, self.lines = os.path.abspath(binary), [], []
+        self.args = list(args)
         self.new_line, self.shot_count = threading.Condition(), 0
         self.shots = tempfile.mkdtemp(prefix="flotilla-e2e-")
         self.xvfb = self.program = None
@@ -102,7 +103,7 @@ class Session:
             self.env.update(DISPLAY=self.display, SDL_VIDEODRIVER="x11",
                             SDL_AUDIODRIVER="dummy")
             self.program = subprocess.Popen(
-                [self.binary], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                [self.binary, *self.args], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                 stderr=open(os.path.join(self.shots, "stderr.txt"), "wb"), env=self.env)
             threading.Thread(target=self._read_output, daemon=True).start()
             self.window = self._find_window()
