@@ -127,6 +127,10 @@ bool Console::is_reserved_name(const std::string& name) {
            std::end(world_command_words_c);
 }
 
+std::vector<std::string> Console::world_command_words() {
+    return {std::begin(world_command_words_c), std::end(world_command_words_c)};
+}
+
 bool Console::execute(const std::string& line) {
     bool keep_going = true;
     try {

@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class ConsoleWindow;
 class Error;
@@ -26,6 +27,7 @@ public:
     bool execute(const std::string& line);
 
     static bool is_reserved_name(const std::string& name);
+    static std::vector<std::string> world_command_words();
 
 private:
     WorldCommands& commands;

@@ -1,11 +1,17 @@
 #include "app/HeadlessRunner.h"
 
+#include "app/Completion.h"
 #include "app/Console.h"
+#include "app/TerminalConsole.h"
 #include "app/WorldCommands.h"
 #include "sim/Error.h"
 
 #include <iostream>
 #include <string>
+
+namespace {
+const char* const prompt_c = "flotilla> ";
+}
 
 int run_headless(std::istream& in, bool interactive, const std::string& world_file) {
     WorldCommands commands;
@@ -23,9 +29,20 @@ int run_headless(std::istream& in, bool interactive, const std::string& world_fi
     std::cout.flush();
 
     std::string line;
+    if (interactive && TerminalConsole::wanted()) {
+        TerminalConsole terminal(prompt_c, console_completions);
+        while (!terminal.at_end()) {
+            terminal.read(true);
+            while (terminal.next_line(line)) {
+                if (!console.execute(line))
+                    return 0;
+            }
+        }
+        return 0;
+    }
     while (true) {
         if (interactive)
-            std::cout << "flotilla> " << std::flush;
+            std::cout << prompt_c << std::flush;
         if (!std::getline(in, line))
             break;
         if (!console.execute(line))
