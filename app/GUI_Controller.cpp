@@ -1,10 +1,12 @@
 #include "app/GUI_Controller.h"
 
+#include "app/Completion.h"
 #include "app/Dialogue_Box.h"
 #include "app/GoPauseButton.h"
 #include "app/MainView.h"
 #include "app/MapViewInfoPanel.h"
 #include "app/Options.h"
+#include "app/TerminalConsole.h"
 #include "gui/App.h"
 #include "gui/Error.h"
 #include "gui/GUIImage.h"
@@ -128,6 +130,8 @@ void GUI_Controller::close_all_views() {
 }
 
 void GUI_Controller::run() {
+    if (TerminalConsole::wanted())
+        terminal = std::make_unique<TerminalConsole>("flotilla> ", console_completions);
     GUI::App::get()->repeat_on_timer([this] { poll_console(); }, -1.0, true);
     GUI::App::get()->run(&window);
 }
@@ -348,6 +352,17 @@ void GUI_Controller::load_world(const std::string& file_name) {
 }
 
 void GUI_Controller::poll_console() {
+    if (terminal) {
+        terminal->read(false);
+        std::string line;
+        while (terminal->next_line(line)) {
+            if (!console.execute(line)) {
+                GUI::App::get()->quit();
+                return;
+            }
+        }
+        return;
+    }
     // Reads only what is already there, so the loop never waits for typing;
     // a line runs once its newline has arrived.
     while (console_open) {

@@ -32,6 +32,8 @@ class GUITimer_command;
 // islands and ships, composes the map, the bridge views and the control
 // panel, and owns the commands that change the world or the open views. The
 // console runs beside the window through the same commands.
+class TerminalConsole;
+
 class GUI_Controller : public IconController, public ConsoleWindow {
 public:
     // Everything up to the event loop, in start-up order; the world is the
@@ -103,6 +105,7 @@ private:
     Console console;
     std::string console_input; // a line still waiting for its newline
     bool console_open = true;
+    std::unique_ptr<TerminalConsole> terminal; // only when typed at a terminal
 
     void introduce_name(const std::string& name, const std::string& type);
     void close_view(const std::shared_ptr<GUI_based_view>& view);

@@ -108,9 +108,12 @@ TerminalConsole::TerminalConsole(const std::string& prompt, Completer completer)
 TerminalConsole::~TerminalConsole() {
     std::cout.flush();
     set_output_guard(nullptr, nullptr);
-    rl_callback_handler_remove();
-    if (!ended)
-        std::fputs("\n", rl_outstream); // leaves the prompt's line
+    if (!ended) {
+        // The prompt shown again after the last line goes, and what was
+        // typed after it with it.
+        rl_clear_visible_line();
+        rl_callback_handler_remove();
+    }
     std::fflush(rl_outstream);
     if (!history_file.empty()) {
         make_folders_for(history_file);

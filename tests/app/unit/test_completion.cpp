@@ -1,0 +1,54 @@
+#include "app/Completion.h"
+#include "sim/Group.h"
+#include "sim/Model.h"
+#include "sim/Ship_factory.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using Words = std::vector<std::string>;
+
+namespace {
+bool has(const Words& words, const std::string& word) {
+    return std::find(words.begin(), words.end(), word) != words.end();
+}
+} // namespace
+
+// The test main has built the start-up world; each test runs in its own process.
+TEST(Completion, the_first_word_is_a_world_command_or_a_commandable_name_of_the_world_now) {
+    EXPECT_EQ(console_completions("", "s"), (Words{"save", "screenshot", "stats", "status"}));
+    EXPECT_EQ(console_completions("  ", "Ga"), Words{"Galactica"});
+    EXPECT_TRUE(console_completions("", "Fl").empty());
+    Model::get()->add_group(create_group("Fleet", "Ship_group"));
+    EXPECT_EQ(console_completions("", "Fl"), Words{"Fleet"});
+    EXPECT_TRUE(console_completions("", "Be").empty()) << "an island takes no commands";
+}
+
+TEST(Completion, after_a_name_come_the_commands_that_object_takes) {
+    Model::get()->add_group(create_group("Fleet", "Ship_group"));
+    const Words tanker = console_completions("Valdez ", "");
+    const Words cruiser = console_completions("Ajax ", "");
+    const Words cruise_ship = console_completions("Pegasus ", "");
+    const Words group = console_completions("Fleet ", "");
+    EXPECT_TRUE(has(tanker, "load_at") && !has(tanker, "attack"));
+    EXPECT_TRUE(has(cruiser, "attack") && !has(cruiser, "unload_at"));
+    EXPECT_TRUE(has(cruise_ship, "course") && !has(cruise_ship, "attack") &&
+                !has(cruise_ship, "add_member"));
+    EXPECT_TRUE(has(group, "add_member") && has(group, "attack") && has(group, "load_at"));
+    EXPECT_EQ(console_completions("Ajax ", "st"), (Words{"stop", "stop_attack"}));
+}
+
+TEST(Completion, arguments_are_the_names_that_fit) {
+    Model::get()->add_group(create_group("Fleet", "Ship_group"));
+    EXPECT_EQ(console_completions("Valdez load_at ", ""),
+              (Words{"Bermuda", "Exxon", "Shell", "Treasure_Island"}));
+    EXPECT_EQ(console_completions("Ajax attack ", "G"), Words{"Galactica"});
+    EXPECT_TRUE(console_completions("Ajax attack ", "Sh").empty()) << "an island is no target";
+    EXPECT_EQ(console_completions("Fleet add_member ", "F"), Words{"Fleet"});
+    EXPECT_EQ(console_completions("Fleet add_member ", "X"), Words{"Xerxes"});
+    EXPECT_EQ(console_completions("create Nimitz ", "T"), (Words{"Tanker", "Torpedo_boat"}));
+    EXPECT_EQ(console_completions("close_bridge ", "P"), Words{"Pegasus"});
+    EXPECT_TRUE(console_completions("Ajax course ", "").empty());
+    EXPECT_TRUE(console_completions("Ajax attack Xerxes ", "").empty());
+}
