@@ -9,6 +9,9 @@
 #include "sim/Ship_factory.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
 #include <iostream>
 #include <sstream>
 
@@ -22,12 +25,16 @@ const char* const error_InvalidTickCount_c = "Invalid tick count!\n";
 const char* const error_NeedsWindow_c = "Command needs the window!\n";
 const char* const error_ExpectedFileName_c = "Expected a file name!\n";
 
+const char* const error_ScriptsTooDeep_c = "Scripts nested too deep!\n";
+
 const int max_tick_count_c = 1000000;
+// A script that sources itself ends here rather than with the stack.
+const int max_script_depth_c = 20;
 
 const char* const world_command_words_c[] = {
     "status",       "tick",       "create", "island",   "group",     "save",
     "load",         "go",         "pause",  "open_map", "close_map", "open_bridge",
-    "close_bridge", "screenshot", "stats",  "help",     "quit"};
+    "close_bridge", "screenshot", "stats",  "help",     "source",    "quit"};
 
 const char* const help_text_c = "NAME course HEADING SPEED\n"
                                 "NAME position X Y SPEED\n"
@@ -56,6 +63,7 @@ const char* const help_text_c = "NAME course HEADING SPEED\n"
                                 "close_bridge SHIP\n"
                                 "screenshot FILE\n"
                                 "stats\n"
+                                "source FILE\n"
                                 "help\n"
                                 "quit\n";
 
@@ -132,15 +140,44 @@ std::vector<std::string> Console::world_command_words() {
 }
 
 bool Console::execute(const std::string& line) {
+    return execute_at(line, "");
+}
+
+bool Console::source(const std::string& file_name) {
+    return guarded([&] { return run_script(file_name); }, "");
+}
+
+bool Console::execute_at(const std::string& line, const std::string& place) {
+    return guarded([&] { return dispatch(line); }, place);
+}
+
+bool Console::guarded(const std::function<bool()>& work, const std::string& place) {
     bool keep_going = true;
     try {
-        keep_going = dispatch(line);
+        keep_going = work();
     } catch (const Error& error) {
-        std::cout << error.msg;
+        std::cout << place << error.msg;
         if (report_error)
             report_error(error);
     }
     std::cout.flush();
+    return keep_going;
+}
+
+bool Console::run_script(const std::string& file_name) {
+    std::ifstream in(file_name);
+    if (!in)
+        throw Error("Cannot read script " + file_name + ": " + std::strerror(errno) + "\n");
+    if (script_depth == max_script_depth_c)
+        throw Error(error_ScriptsTooDeep_c);
+    ++script_depth;
+    bool keep_going = true;
+    std::string line;
+    for (int number = 1; keep_going && std::getline(in, line); ++number) {
+        std::cout << prompt << line << '\n';
+        keep_going = execute_at(line, file_name + ":" + std::to_string(number) + ": ");
+    }
+    --script_depth;
     return keep_going;
 }
 
@@ -221,6 +258,8 @@ bool Console::dispatch(const std::string& line) {
         needs_window()->screenshot(read_word(in));
     } else if (word == "stats") {
         needs_window()->print_stats();
+    } else if (word == "source") {
+        return run_script(read_file_name(in));
     } else if (word == "help") {
         std::cout << help_text_c;
     } else if (word == "quit") {

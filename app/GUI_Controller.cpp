@@ -129,9 +129,13 @@ void GUI_Controller::close_all_views() {
         close_view(open_views.front());
 }
 
-void GUI_Controller::run() {
+void GUI_Controller::run(const std::vector<std::string>& scripts) {
+    for (const auto& script : scripts) {
+        if (!console.source(script))
+            return;
+    }
     if (TerminalConsole::wanted())
-        terminal = std::make_unique<TerminalConsole>("flotilla> ", console_completions);
+        terminal = std::make_unique<TerminalConsole>(Console::prompt, console_completions);
     GUI::App::get()->repeat_on_timer([this] { poll_console(); }, -1.0, true);
     GUI::App::get()->run(&window);
 }
@@ -401,7 +405,7 @@ int SDL_main(int argc, char* argv[]) {
         argc > 0 ? std::vector<std::string>(argv + 1, argv + argc) : std::vector<std::string>());
     try {
         GUI_Controller controller(options.world_file);
-        controller.run();
+        controller.run(options.scripts);
     } catch (const GUI::Error& error) {
         std::cout.flush();
         const bool ended = !error.msg.empty() && error.msg.back() == '\n';

@@ -13,6 +13,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 class Bridge_view;
 class Commandable_object;
@@ -43,8 +44,8 @@ public:
     GUI_Controller(const GUI_Controller&) = delete;
     GUI_Controller& operator=(const GUI_Controller&) = delete;
 
-    // Runs the event loop until the user quits.
-    void run();
+    // Runs the scripts, then the event loop until the user quits.
+    void run(const std::vector<std::string>& scripts = {});
 
     std::shared_ptr<Island> add_island(const std::string& name, Point position, double fuel,
                                        double production_rate);

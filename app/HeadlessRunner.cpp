@@ -2,6 +2,7 @@
 
 #include "app/Completion.h"
 #include "app/Console.h"
+#include "app/Options.h"
 #include "app/TerminalConsole.h"
 #include "app/WorldCommands.h"
 #include "sim/Error.h"
@@ -9,11 +10,8 @@
 #include <iostream>
 #include <string>
 
-namespace {
-const char* const prompt_c = "flotilla> ";
-}
-
-int run_headless(std::istream& in, bool interactive, const std::string& world_file) {
+int run_headless(std::istream& in, bool interactive, const Options& options) {
+    const std::string& world_file = options.world_file;
     WorldCommands commands;
     if (world_file.empty()) {
         commands.build_initial_world();
@@ -27,10 +25,14 @@ int run_headless(std::istream& in, bool interactive, const std::string& world_fi
     }
     Console console(commands);
     std::cout.flush();
+    for (const auto& script : options.scripts) {
+        if (!console.source(script))
+            return 0;
+    }
 
     std::string line;
     if (interactive && TerminalConsole::wanted()) {
-        TerminalConsole terminal(prompt_c, console_completions);
+        TerminalConsole terminal(Console::prompt, console_completions);
         while (!terminal.at_end()) {
             terminal.read(true);
             while (terminal.next_line(line)) {
@@ -42,7 +44,7 @@ int run_headless(std::istream& in, bool interactive, const std::string& world_fi
     }
     while (true) {
         if (interactive)
-            std::cout << prompt_c << std::flush;
+            std::cout << Console::prompt << std::flush;
         if (!std::getline(in, line))
             break;
         if (!console.execute(line))

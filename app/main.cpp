@@ -34,7 +34,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     if (options.headless)
-        return run_headless(std::cin, isatty(STDIN_FILENO) != 0, options.world_file);
+        return run_headless(std::cin, isatty(STDIN_FILENO) != 0, options);
 
     // Without a display SDL would otherwise fall back to a text-mode driver
     // that draws the window as characters on the terminal.

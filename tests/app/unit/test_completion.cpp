@@ -17,7 +17,7 @@ bool has(const Words& words, const std::string& word) {
 
 // The test main has built the start-up world; each test runs in its own process.
 TEST(Completion, the_first_word_is_a_world_command_or_a_commandable_name_of_the_world_now) {
-    EXPECT_EQ(console_completions("", "s"), (Words{"save", "screenshot", "stats", "status"}));
+    EXPECT_EQ(console_completions("", "s"), (Words{"save", "screenshot", "source", "stats", "status"}));
     EXPECT_EQ(console_completions("  ", "Ga"), Words{"Galactica"});
     EXPECT_TRUE(console_completions("", "Fl").empty());
     Model::get()->add_group(create_group("Fleet", "Ship_group"));
