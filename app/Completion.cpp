@@ -1,6 +1,6 @@
 #include "app/Completion.h"
 
-#include "app/Console.h"
+#include "app/CommandTable.h"
 #include "sim/Group.h"
 #include "sim/Island.h"
 #include "sim/Model.h"
@@ -13,11 +13,6 @@
 #include <sstream>
 
 namespace {
-const char* const ship_words_c[] = {"course",  "position", "destination",
-                                    "dock_at", "refuel",   "stop"};
-const char* const warship_words_c[] = {"attack", "stop_attack"};
-const char* const tanker_words_c[] = {"load_at", "unload_at"};
-const char* const group_words_c[] = {"add_member", "remove_member"};
 const char* const island_arguments_c[] = {"destination", "load_at", "unload_at", "dock_at"};
 const char* const kind_names_c[] = {"Cruise_ship", "Cruiser", "Tanker", "Torpedo_boat"};
 
@@ -48,17 +43,30 @@ void add_commandable(std::vector<std::string>& out) {
     add_names(out, Model::get()->groups_begin_iter(), Model::get()->groups_end_iter());
 }
 
-// The commands the named object takes: a group passes on every ship's.
-void add_object_words(std::vector<std::string>& out, const std::string& name) {
-    const auto object = Model::get()->get_cmnd_obj_ptr(name);
-    const bool group = dynamic_cast<const Group*>(object.get()) != nullptr;
-    add_words(out, ship_words_c);
-    if (group || dynamic_cast<const Warship*>(object.get()))
-        add_words(out, warship_words_c);
-    if (group || dynamic_cast<const Tanker*>(object.get()))
-        add_words(out, tanker_words_c);
-    if (group)
-        add_words(out, group_words_c);
+// Without an object, the world's commands.
+bool takes(const Commandable_object* object, Command_taker taker) {
+    if (!object)
+        return taker == Command_taker::world;
+    // A group passes every ship's command on to its members.
+    if (dynamic_cast<const Group*>(object))
+        return taker != Command_taker::world;
+    switch (taker) {
+    case Command_taker::ship:
+        return true;
+    case Command_taker::warship:
+        return dynamic_cast<const Warship*>(object) != nullptr;
+    case Command_taker::tanker:
+        return dynamic_cast<const Tanker*>(object) != nullptr;
+    default:
+        return false;
+    }
+}
+
+void add_commands_of(std::vector<std::string>& out, const Commandable_object* object) {
+    for (const auto& entry : command_table()) {
+        if (takes(object, entry.taker))
+            out.push_back(entry.word);
+    }
 }
 
 void add_object_arguments(std::vector<std::string>& out, const std::string& command) {
@@ -79,10 +87,10 @@ std::vector<std::string> console_completions(const std::string& before, const st
     const bool object = !words.empty() && Model::get()->is_cmnd_obj_present(words[0]);
     std::vector<std::string> found;
     if (words.empty()) {
-        add_words(found, Console::world_command_words());
+        add_commands_of(found, nullptr);
         add_commandable(found);
     } else if (words.size() == 1 && object) {
-        add_object_words(found, words[0]);
+        add_commands_of(found, Model::get()->get_cmnd_obj_ptr(words[0]).get());
     } else if (words.size() == 1 && is_one_of(words[0], {"open_bridge", "close_bridge"})) {
         add_ships(found);
     } else if (words.size() == 2 && object) {

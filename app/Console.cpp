@@ -1,5 +1,6 @@
 #include "app/Console.h"
 
+#include "app/CommandTable.h"
 #include "app/ConsoleWindow.h"
 #include "app/InputReading.h"
 #include "app/WorldCommands.h"
@@ -28,44 +29,29 @@ const char* const error_ExpectedFileName_c = "Expected a file name!\n";
 const char* const error_ScriptsTooDeep_c = "Scripts nested too deep!\n";
 
 const int max_tick_count_c = 1000000;
+// Where the synopses start in the command list: past the longest usage.
+const std::size_t help_column_c = 34;
 // A script that sources itself ends here rather than with the stack.
 const int max_script_depth_c = 20;
 
-const char* const world_command_words_c[] = {
-    "status",       "tick",       "create", "island",   "group",     "save",
-    "load",         "go",         "pause",  "open_map", "close_map", "open_bridge",
-    "close_bridge", "screenshot", "stats",  "help",     "source",    "quit"};
-
-const char* const help_text_c = "NAME course HEADING SPEED\n"
-                                "NAME position X Y SPEED\n"
-                                "NAME destination ISLAND SPEED\n"
-                                "NAME load_at ISLAND\n"
-                                "NAME unload_at ISLAND\n"
-                                "NAME dock_at ISLAND\n"
-                                "NAME attack SHIP\n"
-                                "NAME refuel\n"
-                                "NAME stop\n"
-                                "NAME stop_attack\n"
-                                "NAME add_member SHIP_OR_GROUP\n"
-                                "NAME remove_member SHIP_OR_GROUP\n"
-                                "status\n"
-                                "tick [COUNT]\n"
-                                "create NAME KIND X Y\n"
-                                "island NAME X Y FUEL RATE\n"
-                                "group NAME\n"
-                                "save FILE\n"
-                                "load FILE\n"
-                                "go\n"
-                                "pause\n"
-                                "open_map\n"
-                                "close_map\n"
-                                "open_bridge SHIP X Y\n"
-                                "close_bridge SHIP\n"
-                                "screenshot FILE\n"
-                                "stats\n"
-                                "source FILE\n"
-                                "help\n"
-                                "quit\n";
+// The command list, or one command's synopsis and an example.
+void print_help(const std::string& word) {
+    if (word.empty()) {
+        for (const auto& entry : command_table()) {
+            const std::size_t length = std::strlen(entry.usage);
+            std::cout << entry.usage
+                      << std::string(length < help_column_c ? help_column_c - length : 1, ' ')
+                      << entry.synopsis << '\n';
+        }
+        return;
+    }
+    const Command_entry* entry = find_command(word);
+    if (!entry)
+        throw Error(error_Unrecognized_c);
+    std::cout << entry->usage << '\n'
+              << "    " << entry->synopsis << '\n'
+              << "    example: " << entry->example << '\n';
+}
 
 int read_int(std::istream& in) {
     int value = 0;
@@ -131,12 +117,8 @@ int read_tick_count(std::istream& in) {
 } // namespace
 
 bool Console::is_reserved_name(const std::string& name) {
-    return std::find(std::begin(world_command_words_c), std::end(world_command_words_c), name) !=
-           std::end(world_command_words_c);
-}
-
-std::vector<std::string> Console::world_command_words() {
-    return {std::begin(world_command_words_c), std::end(world_command_words_c)};
+    const Command_entry* entry = find_command(name);
+    return entry && entry->taker == Command_taker::world;
 }
 
 bool Console::execute(const std::string& line) {
@@ -261,7 +243,7 @@ bool Console::dispatch(const std::string& line) {
     } else if (word == "source") {
         return run_script(read_file_name(in));
     } else if (word == "help") {
-        std::cout << help_text_c;
+        print_help(read_word(in));
     } else if (word == "quit") {
         return false;
     } else {

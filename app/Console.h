@@ -34,7 +34,6 @@ public:
     bool source(const std::string& file_name);
 
     static bool is_reserved_name(const std::string& name);
-    static std::vector<std::string> world_command_words();
 
 private:
     WorldCommands& commands;

@@ -1,3 +1,4 @@
+#include "app/CommandTable.h"
 #include "app/Completion.h"
 #include "sim/Group.h"
 #include "sim/Model.h"
@@ -6,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <regex>
+#include <set>
 
 using Words = std::vector<std::string>;
 
@@ -17,7 +21,8 @@ bool has(const Words& words, const std::string& word) {
 
 // The test main has built the start-up world; each test runs in its own process.
 TEST(Completion, the_first_word_is_a_world_command_or_a_commandable_name_of_the_world_now) {
-    EXPECT_EQ(console_completions("", "s"), (Words{"save", "screenshot", "source", "stats", "status"}));
+    EXPECT_EQ(console_completions("", "s"),
+              (Words{"save", "screenshot", "source", "stats", "status"}));
     EXPECT_EQ(console_completions("  ", "Ga"), Words{"Galactica"});
     EXPECT_TRUE(console_completions("", "Fl").empty());
     Model::get()->add_group(create_group("Fleet", "Ship_group"));
@@ -51,4 +56,26 @@ TEST(Completion, arguments_are_the_names_that_fit) {
     EXPECT_EQ(console_completions("close_bridge ", "P"), Words{"Pegasus"});
     EXPECT_TRUE(console_completions("Ajax course ", "").empty());
     EXPECT_TRUE(console_completions("Ajax attack Xerxes ", "").empty());
+}
+
+// The README's table of commands is kept by hand: it must name the same
+// commands as the one `help` and completion read.
+TEST(Command_table, and_the_readme_name_the_same_commands) {
+    std::ifstream in(FLOTILLA_README);
+    std::string readme((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string console = readme.substr(readme.find("## The console"));
+    std::set<std::string> in_table;
+    const std::regex row("\n\\| (`[^|]*)\\|"), usage("`(NAME )?([a-z_]+)[^`]*`");
+    for (std::sregex_iterator r(console.begin(), console.end(), row), end; r != end; ++r) {
+        const std::string cell = (*r)[1];
+        for (std::sregex_iterator u(cell.begin(), cell.end(), usage); u != end; ++u)
+            in_table.insert((*u)[2]);
+    }
+    EXPECT_GT(in_table.size(), 10u);
+    for (const auto& word : in_table)
+        EXPECT_NE(find_command(word), nullptr) << word << " is in the README's table only";
+    for (const auto& entry : command_table())
+        EXPECT_TRUE(
+            std::regex_search(console, std::regex("`(NAME )?" + std::string(entry.word) + "[ `]")))
+            << entry.word << " is not in the README";
 }
