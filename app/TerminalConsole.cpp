@@ -145,6 +145,9 @@ void TerminalConsole::take_line(char* line) {
 
 void TerminalConsole::read(bool wait) {
     while (!ended) {
+        // A signal caught since (Ctrl-C, say) takes effect now, the terminal
+        // put back first, rather than at the next key.
+        rl_check_signals();
         pollfd input = {STDIN_FILENO, POLLIN, 0};
         const int ready = poll(&input, 1, wait && lines.empty() ? -1 : 0);
         if (ready < 0 && errno == EINTR)
