@@ -18,7 +18,9 @@ class Terminal:
     process (pid, poll, terminate, wait) and reads its screen back."""
 
     def __init__(self, command, env, folder):
-        self.socket = os.path.join(folder, "tmux.socket")
+        # A server of its own each time: one that was just killed may still
+        # be leaving its socket.
+        self.socket = tempfile.mktemp(prefix="tmux-", dir=folder)
         config = os.path.join(folder, "tmux.conf")
         with open(config, "w") as out:
             # The program's whole output stays readable, and so does the
