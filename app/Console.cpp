@@ -1,5 +1,6 @@
 #include "app/Console.h"
 
+#include "app/CommandTable.h"
 #include "app/ConsoleWindow.h"
 #include "app/InputReading.h"
 #include "app/WorldCommands.h"
@@ -9,6 +10,9 @@
 #include "sim/Ship_factory.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
 #include <iostream>
 #include <sstream>
 
@@ -22,42 +26,32 @@ const char* const error_InvalidTickCount_c = "Invalid tick count!\n";
 const char* const error_NeedsWindow_c = "Command needs the window!\n";
 const char* const error_ExpectedFileName_c = "Expected a file name!\n";
 
+const char* const error_ScriptsTooDeep_c = "Scripts nested too deep!\n";
+
 const int max_tick_count_c = 1000000;
+// Where the synopses start in the command list: past the longest usage.
+const std::size_t help_column_c = 34;
+// A script that sources itself ends here rather than with the stack.
+const int max_script_depth_c = 20;
 
-const char* const world_command_words_c[] = {
-    "status",       "tick",       "create", "island",   "group",     "save",
-    "load",         "go",         "pause",  "open_map", "close_map", "open_bridge",
-    "close_bridge", "screenshot", "stats",  "help",     "quit"};
-
-const char* const help_text_c = "NAME course HEADING SPEED\n"
-                                "NAME position X Y SPEED\n"
-                                "NAME destination ISLAND SPEED\n"
-                                "NAME load_at ISLAND\n"
-                                "NAME unload_at ISLAND\n"
-                                "NAME dock_at ISLAND\n"
-                                "NAME attack SHIP\n"
-                                "NAME refuel\n"
-                                "NAME stop\n"
-                                "NAME stop_attack\n"
-                                "NAME add_member SHIP_OR_GROUP\n"
-                                "NAME remove_member SHIP_OR_GROUP\n"
-                                "status\n"
-                                "tick [COUNT]\n"
-                                "create NAME KIND X Y\n"
-                                "island NAME X Y FUEL RATE\n"
-                                "group NAME\n"
-                                "save FILE\n"
-                                "load FILE\n"
-                                "go\n"
-                                "pause\n"
-                                "open_map\n"
-                                "close_map\n"
-                                "open_bridge SHIP X Y\n"
-                                "close_bridge SHIP\n"
-                                "screenshot FILE\n"
-                                "stats\n"
-                                "help\n"
-                                "quit\n";
+// The command list, or one command's synopsis and an example.
+void print_help(const std::string& word) {
+    if (word.empty()) {
+        for (const auto& entry : command_table()) {
+            const std::size_t length = std::strlen(entry.usage);
+            std::cout << entry.usage
+                      << std::string(length < help_column_c ? help_column_c - length : 1, ' ')
+                      << entry.synopsis << '\n';
+        }
+        return;
+    }
+    const Command_entry* entry = find_command(word);
+    if (!entry)
+        throw Error(error_Unrecognized_c);
+    std::cout << entry->usage << '\n'
+              << "    " << entry->synopsis << '\n'
+              << "    example: " << entry->example << '\n';
+}
 
 int read_int(std::istream& in) {
     int value = 0;
@@ -123,20 +117,49 @@ int read_tick_count(std::istream& in) {
 } // namespace
 
 bool Console::is_reserved_name(const std::string& name) {
-    return std::find(std::begin(world_command_words_c), std::end(world_command_words_c), name) !=
-           std::end(world_command_words_c);
+    const Command_entry* entry = find_command(name);
+    return entry && entry->taker == Command_taker::world;
 }
 
 bool Console::execute(const std::string& line) {
+    return execute_at(line, "");
+}
+
+bool Console::source(const std::string& file_name) {
+    return guarded([&] { return run_script(file_name); }, "");
+}
+
+bool Console::execute_at(const std::string& line, const std::string& place) {
+    return guarded([&] { return dispatch(line); }, place);
+}
+
+bool Console::guarded(const std::function<bool()>& work, const std::string& place) {
     bool keep_going = true;
     try {
-        keep_going = dispatch(line);
+        keep_going = work();
     } catch (const Error& error) {
-        std::cout << error.msg;
+        std::cout << place << error.msg;
         if (report_error)
             report_error(error);
     }
     std::cout.flush();
+    return keep_going;
+}
+
+bool Console::run_script(const std::string& file_name) {
+    std::ifstream in(file_name);
+    if (!in)
+        throw Error("Cannot read script " + file_name + ": " + std::strerror(errno) + "\n");
+    if (script_depth == max_script_depth_c)
+        throw Error(error_ScriptsTooDeep_c);
+    ++script_depth;
+    bool keep_going = true;
+    std::string line;
+    for (int number = 1; keep_going && std::getline(in, line); ++number) {
+        std::cout << prompt << line << '\n';
+        keep_going = execute_at(line, file_name + ":" + std::to_string(number) + ": ");
+    }
+    --script_depth;
     return keep_going;
 }
 
@@ -217,8 +240,10 @@ bool Console::dispatch(const std::string& line) {
         needs_window()->screenshot(read_word(in));
     } else if (word == "stats") {
         needs_window()->print_stats();
+    } else if (word == "source") {
+        return run_script(read_file_name(in));
     } else if (word == "help") {
-        std::cout << help_text_c;
+        print_help(read_word(in));
     } else if (word == "quit") {
         return false;
     } else {

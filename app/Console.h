@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class ConsoleWindow;
 class Error;
@@ -22,8 +23,15 @@ public:
         report_error = std::move(reporter);
     }
 
+    // What the console shows before a line typed at a terminal.
+    static constexpr const char* prompt = "flotilla> ";
+
     // Runs one line and flushes standard output; false once the line was quit.
     bool execute(const std::string& line);
+    // Runs the lines of a file as if typed, each shown after the prompt; an
+    // error names the file and line and the script goes on. False once a
+    // line was quit.
+    bool source(const std::string& file_name);
 
     static bool is_reserved_name(const std::string& name);
 
@@ -31,7 +39,12 @@ private:
     WorldCommands& commands;
     ConsoleWindow* window;
     std::function<void(const Error&)> report_error;
+    int script_depth = 0;
 
+    bool execute_at(const std::string& line, const std::string& place);
+    // Runs the work; an error is written, after the place, and reported.
+    bool guarded(const std::function<bool()>& work, const std::string& place);
+    bool run_script(const std::string& file_name);
     bool dispatch(const std::string& line);
 };
 

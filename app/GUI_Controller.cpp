@@ -1,13 +1,16 @@
 #include "app/GUI_Controller.h"
 
+#include "app/Completion.h"
 #include "app/Dialogue_Box.h"
 #include "app/GoPauseButton.h"
 #include "app/MainView.h"
 #include "app/MapViewInfoPanel.h"
 #include "app/Options.h"
+#include "app/TerminalConsole.h"
 #include "gui/App.h"
 #include "gui/Error.h"
 #include "gui/GUIImage.h"
+#include "gui/Trace.h"
 #include "sim/Error.h"
 #include "sim/Island.h"
 #include "sim/Model.h"
@@ -126,7 +129,13 @@ void GUI_Controller::close_all_views() {
         close_view(open_views.front());
 }
 
-void GUI_Controller::run() {
+void GUI_Controller::run(const std::vector<std::string>& scripts) {
+    for (const auto& script : scripts) {
+        if (!console.source(script))
+            return;
+    }
+    if (TerminalConsole::wanted())
+        terminal = std::make_unique<TerminalConsole>(Console::prompt, console_completions);
     GUI::App::get()->repeat_on_timer([this] { poll_console(); }, -1.0, true);
     GUI::App::get()->run(&window);
 }
@@ -219,7 +228,7 @@ void GUI_Controller::command_open_bridge_view(GUI::DispPoint position) {
 
 void open_bridge_view_with_ship_name(GUI_Controller* controller, const std::string& name,
                                      GUI::DispPoint position) {
-    std::cout << "ship name: " << name << '\n';
+    GUI::trace_out() << "ship name: " << name << '\n';
     controller->open_bridge_view(Model::get()->get_ship_ptr(name), position);
 }
 
@@ -228,13 +237,13 @@ void GUI_Controller::describe_all_names_to_view(std::shared_ptr<GUI_based_view> 
     const std::vector<std::shared_ptr<Island>> islands(model->islands_begin_iter(),
                                                        model->islands_end_iter());
     for (const auto& island : islands) {
-        std::cout << island->get_name_ref() << '\n';
+        GUI::trace_out() << island->get_name_ref() << '\n';
         view->describe_name(island->get_name(), "Island");
     }
     const std::vector<std::shared_ptr<Ship>> ships(model->ships_begin_iter(),
                                                    model->ships_end_iter());
     for (const auto& ship : ships) {
-        std::cout << ship->get_name_ref() << '\n';
+        GUI::trace_out() << ship->get_name_ref() << '\n';
         view->describe_name(ship->get_name(), "Ship");
     }
 }
@@ -347,6 +356,17 @@ void GUI_Controller::load_world(const std::string& file_name) {
 }
 
 void GUI_Controller::poll_console() {
+    if (terminal) {
+        terminal->read(false);
+        std::string line;
+        while (terminal->next_line(line)) {
+            if (!console.execute(line)) {
+                GUI::App::get()->quit();
+                return;
+            }
+        }
+        return;
+    }
     // Reads only what is already there, so the loop never waits for typing;
     // a line runs once its newline has arrived.
     while (console_open) {
@@ -385,7 +405,7 @@ int SDL_main(int argc, char* argv[]) {
         argc > 0 ? std::vector<std::string>(argv + 1, argv + argc) : std::vector<std::string>());
     try {
         GUI_Controller controller(options.world_file);
-        controller.run();
+        controller.run(options.scripts);
     } catch (const GUI::Error& error) {
         std::cout.flush();
         const bool ended = !error.msg.empty() && error.msg.back() == '\n';

@@ -13,6 +13,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 class Bridge_view;
 class Commandable_object;
@@ -32,6 +33,8 @@ class GUITimer_command;
 // islands and ships, composes the map, the bridge views and the control
 // panel, and owns the commands that change the world or the open views. The
 // console runs beside the window through the same commands.
+class TerminalConsole;
+
 class GUI_Controller : public IconController, public ConsoleWindow {
 public:
     // Everything up to the event loop, in start-up order; the world is the
@@ -41,8 +44,8 @@ public:
     GUI_Controller(const GUI_Controller&) = delete;
     GUI_Controller& operator=(const GUI_Controller&) = delete;
 
-    // Runs the event loop until the user quits.
-    void run();
+    // Runs the scripts, then the event loop until the user quits.
+    void run(const std::vector<std::string>& scripts = {});
 
     std::shared_ptr<Island> add_island(const std::string& name, Point position, double fuel,
                                        double production_rate);
@@ -103,6 +106,7 @@ private:
     Console console;
     std::string console_input; // a line still waiting for its newline
     bool console_open = true;
+    std::unique_ptr<TerminalConsole> terminal; // only when typed at a terminal
 
     void introduce_name(const std::string& name, const std::string& type);
     void close_view(const std::shared_ptr<GUI_based_view>& view);

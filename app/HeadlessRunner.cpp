@@ -1,13 +1,17 @@
 #include "app/HeadlessRunner.h"
 
+#include "app/Completion.h"
 #include "app/Console.h"
+#include "app/Options.h"
+#include "app/TerminalConsole.h"
 #include "app/WorldCommands.h"
 #include "sim/Error.h"
 
 #include <iostream>
 #include <string>
 
-int run_headless(std::istream& in, bool interactive, const std::string& world_file) {
+int run_headless(std::istream& in, bool interactive, const Options& options) {
+    const std::string& world_file = options.world_file;
     WorldCommands commands;
     if (world_file.empty()) {
         commands.build_initial_world();
@@ -21,11 +25,26 @@ int run_headless(std::istream& in, bool interactive, const std::string& world_fi
     }
     Console console(commands);
     std::cout.flush();
+    for (const auto& script : options.scripts) {
+        if (!console.source(script))
+            return 0;
+    }
 
     std::string line;
+    if (interactive && TerminalConsole::wanted()) {
+        TerminalConsole terminal(Console::prompt, console_completions);
+        while (!terminal.at_end()) {
+            terminal.read(true);
+            while (terminal.next_line(line)) {
+                if (!console.execute(line))
+                    return 0;
+            }
+        }
+        return 0;
+    }
     while (true) {
         if (interactive)
-            std::cout << "flotilla> " << std::flush;
+            std::cout << Console::prompt << std::flush;
         if (!std::getline(in, line))
             break;
         if (!console.execute(line))

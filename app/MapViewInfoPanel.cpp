@@ -5,6 +5,7 @@
 #include "gui/App.h"
 #include "gui/Button.h"
 #include "gui/TextView.h"
+#include "gui/Trace.h"
 #include "sim/Error.h"
 #include "views/MapViewController.h"
 
@@ -112,12 +113,12 @@ void MapViewInfoPanel::check_pan() {
     const Point origin = map_controller->get_origin();
     const Polar_vector offset(speed, angle);
     const Cartesian_vector offset_point(speed * std::cos(angle), speed * std::sin(angle));
-    std::cout << "ANGLE: " << angle << '\n'
-              << "SPEED: " << speed << '\n'
-              << "OFFSET: " << offset << '\n'
-              << "OLD ORIGIN: " << origin << '\n'
-              << "NEW ORIGIN: " << origin + offset << '\n'
-              << "OFFSET POINT: " << offset_point << '\n'
-              << "NEW ORIGIN: " << origin + offset_point << '\n';
+    GUI::trace_out() << "ANGLE: " << angle << '\n'
+                     << "SPEED: " << speed << '\n'
+                     << "OFFSET: " << offset << '\n'
+                     << "OLD ORIGIN: " << origin << '\n'
+                     << "NEW ORIGIN: " << origin + offset << '\n'
+                     << "OFFSET POINT: " << offset_point << '\n'
+                     << "NEW ORIGIN: " << origin + offset_point << '\n';
     map_controller->set_origin(origin + offset_point);
 }

@@ -12,7 +12,10 @@ struct Options {
     bool version = false;
     std::string resources;  // empty: look in the usual places
     std::string world_file; // empty: start from the start-up world
-    std::string error;      // set when the command line could not be understood
+    bool no_trace = false;
+    std::string trace_file;           // empty: trace lines go to standard output
+    std::vector<std::string> scripts; // console lines to run first, in order
+    std::string error;                // set when the command line could not be understood
 
     static Options parse(const std::vector<std::string>& arguments);
     static const char* usage();

@@ -1,9 +1,13 @@
 #include "app/StandardOutput.h"
 
+#include "gui/Trace.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <iostream>
 #include <unistd.h>
 
@@ -56,8 +60,17 @@ bool Output_buffer::write_all(const char* next, const char* end) {
     return !failed;
 }
 
+bool Output_buffer::write_guarded(const char* next, const char* end) {
+    if (next == end || !before_write)
+        return write_all(next, end);
+    before_write();
+    const bool written = write_all(next, end);
+    after_write(end[-1] == '\n');
+    return written;
+}
+
 bool Output_buffer::write_out() {
-    write_all(pbase(), pptr());
+    write_guarded(pbase(), pptr());
     // What could not be written is dropped: keeping it would only grow.
     setp(storage.data(), storage.data() + storage.size());
     return !failed;
@@ -94,7 +107,7 @@ std::streamsize Output_buffer::xsputn(const char* text, std::streamsize count) {
     if (size >= flush_threshold_c) {
         // Too large to be worth copying: what came before goes first.
         write_out();
-        write_all(text, text + size);
+        write_guarded(text, text + size);
         return count;
     }
     if (static_cast<std::size_t>(epptr() - pptr()) < size)
@@ -108,14 +121,24 @@ int Output_buffer::sync() {
     return write_out() ? 0 : -1;
 }
 
+namespace {
+Output_buffer* standard_output_buffer() {
+    // Never destroyed: standard output is flushed at exit after every other
+    // static object has gone.
+    static Output_buffer* const buffer = new Output_buffer(STDOUT_FILENO);
+    return buffer;
+}
+} // namespace
+
+void set_output_guard(std::function<void()> before, std::function<void(bool)> after) {
+    standard_output_buffer()->set_guard(std::move(before), std::move(after));
+}
+
 void set_up_standard_output() {
     // Nothing writes standard output through C's stdio, so the C++ stream
     // need not stay in step with it.
     std::ios::sync_with_stdio(false);
-    // Never destroyed: standard output is flushed at exit after every other
-    // static object has gone.
-    static Output_buffer* const buffer = new Output_buffer(STDOUT_FILENO);
-    std::cout.rdbuf(buffer);
+    std::cout.rdbuf(standard_output_buffer());
     format_for_news(std::cout);
 }
 
@@ -123,4 +146,31 @@ void format_for_news(std::ostream& stream) {
     stream.imbue(std::locale(stream.getloc(), new Fixed_num_put));
     stream.setf(std::ios::fixed, std::ios::floatfield);
     stream.precision(2);
+}
+
+namespace {
+std::ostream* trace_file_stream = nullptr;
+
+void flush_trace_file() {
+    trace_file_stream->flush();
+}
+} // namespace
+
+bool route_trace(const std::string& file_name, bool drop) {
+    if (drop) {
+        GUI::set_trace_stream(nullptr);
+        return true;
+    }
+    if (file_name.empty())
+        return true;
+    const int fd = ::open(file_name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    // Like standard output, never destroyed: a trace written by a static
+    // object's destructor still has somewhere to go until exit flushes it.
+    trace_file_stream = new std::ostream(new Output_buffer(fd));
+    format_for_news(*trace_file_stream);
+    std::atexit(flush_trace_file);
+    GUI::set_trace_stream(trace_file_stream);
+    return true;
 }

@@ -2,10 +2,12 @@
 #define FLOTILLA_APP_STANDARDOUTPUT_H
 
 #include <cstddef>
+#include <functional>
 #include <ios>
 #include <iosfwd>
 #include <locale>
 #include <streambuf>
+#include <string>
 #include <vector>
 
 // Every tick writes a line or more per ship, each with two-decimal numbers.
@@ -36,6 +38,12 @@ public:
     ~Output_buffer() override;
     // True once a write failed (a full disk, a closed pipe).
     bool has_failed() const { return failed; }
+    // Called around every write that has something to write: before, and
+    // after with whether what was written ended a line.
+    void set_guard(std::function<void()> before, std::function<void(bool)> after) {
+        before_write = std::move(before);
+        after_write = std::move(after);
+    }
 
 protected:
     int_type overflow(int_type c) override;
@@ -46,8 +54,11 @@ private:
     int fd;
     bool failed = false;
     std::vector<char> storage;
+    std::function<void()> before_write;
+    std::function<void(bool)> after_write;
 
     bool write_all(const char* next, const char* end);
+    bool write_guarded(const char* next, const char* end);
     bool write_out();
     void make_room(std::size_t needed);
 };
@@ -58,5 +69,13 @@ void format_for_news(std::ostream& stream);
 // Puts standard output on an Output_buffer, formatted for news. Called once,
 // first thing in main.
 void set_up_standard_output();
+// Guards every write to standard output (see Output_buffer::set_guard);
+// nullptrs remove the guard.
+void set_output_guard(std::function<void()> before, std::function<void(bool)> after);
+// Sends the window's trace lines to the file (news and replies stay on
+// standard output), or drops them with an empty name and drop set; neither
+// leaves them among the news. Returns false, with errno set, when the file
+// cannot be written.
+bool route_trace(const std::string& file_name, bool drop);
 
 #endif

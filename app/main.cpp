@@ -5,7 +5,9 @@
 #include "app/Start_folder.h"
 #include "gui/Compatibility.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 #include <unistd.h>
 
@@ -26,8 +28,13 @@ int main(int argc, char* argv[]) {
         std::cout << "flotilla " FLOTILLA_VERSION "\n";
         return 0;
     }
+    if (!route_trace(options.trace_file, options.no_trace)) {
+        std::cerr << "flotilla: cannot write " << options.trace_file << ": " << std::strerror(errno)
+                  << '\n';
+        return 2;
+    }
     if (options.headless)
-        return run_headless(std::cin, isatty(STDIN_FILENO) != 0, options.world_file);
+        return run_headless(std::cin, isatty(STDIN_FILENO) != 0, options);
 
     // Without a display SDL would otherwise fall back to a text-mode driver
     // that draws the window as characters on the terminal.

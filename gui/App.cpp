@@ -2,6 +2,7 @@
 
 #include "gui/Compatibility.h"
 #include "gui/Controller.h"
+#include "gui/Trace.h"
 #include "gui/View.h"
 #include "gui/Window.h"
 
@@ -185,6 +186,7 @@ void App::run(Window* window_) {
             window->refresh();
             // What the frame wrote reaches a pipe now, not when a buffer fills.
             std::cout.flush();
+            trace_out().flush();
         }
         const auto frame_end = std::chrono::steady_clock::now();
         frame_stats.record(
@@ -196,7 +198,7 @@ void App::run(Window* window_) {
 void App::dispatch_event(const SDL_Event& event) {
     switch (event.type) {
     case SDL_KEYDOWN: {
-        std::cout << "KEYDOWN\n";
+        trace_out() << "KEYDOWN\n";
         // A handler may give or take focus while we deliver: walk a copy.
         const std::vector<Controller*> focused(focused_controllers.begin(),
                                                focused_controllers.end());
@@ -207,7 +209,7 @@ void App::dispatch_event(const SDL_Event& event) {
         break;
     }
     case SDL_KEYUP: {
-        std::cout << "KEYUP\n";
+        trace_out() << "KEYUP\n";
         if (is_command_q(event.key.keysym))
             throw Quit();
         const std::vector<Controller*> focused(focused_controllers.begin(),
@@ -272,7 +274,7 @@ void App::deliver_mouse_event(const SDL_Event& event) {
         if (auto* view = dynamic_cast<View*>(controller))
             local = pos - view->get_abs_pos();
         if (is_button && event.button.button == sideways_scroll_button_c)
-            std::cout << "SIDEWAYS SCROLL!\n";
+            trace_out() << "SIDEWAYS SCROLL!\n";
         offer_mouse_event(
             event, local, [controller](DispPoint p) { controller->handle_mouse_down(p); },
             [controller](DispPoint p) { controller->handle_mouse_up(p); },

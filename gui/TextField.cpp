@@ -3,6 +3,7 @@
 #include "gui/App.h"
 #include "gui/Colors.h"
 #include "gui/GUIImage.h"
+#include "gui/Trace.h"
 
 #include <algorithm>
 #include <cctype>
@@ -158,7 +159,7 @@ bool TextField::handle_mouse_down(DispPoint position) {
 }
 
 void TextField::lost_focus() {
-    std::cout << "LOSTTTTT FOCUSSSSS\n";
+    trace_out() << "LOSTTTTT FOCUSSSSS\n";
     move_subview(cursor, DispPoint(-100, -100));
     update();
 }

@@ -3,6 +3,7 @@
 #include "gui/Colors.h"
 #include "gui/Error.h"
 #include "gui/GUIImage.h"
+#include "gui/Trace.h"
 
 #include <algorithm>
 #include <cmath>
@@ -149,7 +150,7 @@ bool Value_Joystick_Slider::handle_mouse_motion(DispPoint position, DispPoint) {
                                              static_cast<double>(offset.y) * offset.y),
                                    get_max());
     set_new_value(length);
-    std::cout << "length: " << length << '\n';
+    trace_out() << "length: " << length << '\n';
     return true;
 }
 
@@ -170,11 +171,11 @@ void Value_Joystick_Slider::display() {
     const double radians = two_pi_c * angle;
     const double dx = radius * std::cos(radians);
     const double dy = -radius * std::sin(radians);
-    std::cout << "radius: " << radius << '\n'
-              << "angle: " << angle << '\n'
-              << "radians: " << radians << '\n'
-              << dx << '\n'
-              << dy << '\n';
+    trace_out() << "radius: " << radius << '\n'
+                << "angle: " << angle << '\n'
+                << "radians: " << radians << '\n'
+                << dx << '\n'
+                << dy << '\n';
     draw_bubble_centred(*this, centre + DispPoint(clamp_to_int(dx), clamp_to_int(dy)));
 }
 

@@ -3,6 +3,7 @@
 #include "gui/Drawing.h"
 #include "gui/Error.h"
 #include "gui/GUIImage.h"
+#include "gui/Trace.h"
 
 #include <algorithm>
 #include <iostream>
@@ -242,13 +243,13 @@ View* View::get_view_from_point(DispPoint point) {
 }
 
 void View::mouse_down(DispPoint point) {
-    std::cout << "mouse down!: " << point.x << ", " << point.y << '\n';
+    trace_out() << "mouse down!: " << point.x << ", " << point.y << '\n';
     if (!handle_mouse_down(point) && parent)
         parent->mouse_down(adjust_to_parent(point));
 }
 
 void View::mouse_up(DispPoint point) {
-    std::cout << "mouse up!: " << point.x << ", " << point.y << '\n';
+    trace_out() << "mouse up!: " << point.x << ", " << point.y << '\n';
     if (!handle_mouse_up(point) && parent)
         parent->mouse_up(adjust_to_parent(point));
 }
@@ -259,13 +260,13 @@ void View::mouse_motion(DispPoint point, DispPoint rel) {
 }
 
 void View::mouse_scroll_start(bool up) {
-    std::cout << "mouse scroll!: " << (up ? "up" : "down") << '\n';
+    trace_out() << "mouse scroll!: " << (up ? "up" : "down") << '\n';
     if (!handle_mouse_scroll_start(up) && parent)
         parent->mouse_scroll_start(up);
 }
 
 void View::mouse_scroll_stop(bool up) {
-    std::cout << "mouse scroll!: " << (up ? "up" : "down") << '\n';
+    trace_out() << "mouse scroll!: " << (up ? "up" : "down") << '\n';
     if (!handle_mouse_scroll_stop(up) && parent)
         parent->mouse_scroll_stop(up);
 }

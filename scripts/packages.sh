@@ -2,8 +2,8 @@
 # the missing ones (through sudo when not root). Sourced by the set-up scripts.
 
 flotilla_packages=(g++ make cmake pkg-config libgtest-dev libbenchmark-dev
-    libsdl1.2-dev libsdl-ttf2.0-dev libsdl-mixer1.2-dev fonts-liberation
-    xvfb xauth xdotool python3 python3-xlib
+    libsdl1.2-dev libsdl-ttf2.0-dev libsdl-mixer1.2-dev fonts-liberation libreadline-dev
+    xvfb xauth xdotool python3 python3-xlib tmux
     desktop-file-utils groff-base dpkg-dev file)
 
 ensure_packages() {

@@ -1,6 +1,7 @@
 #include "views/Bridge_view.h"
 
 #include "gui/Colors.h"
+#include "gui/Trace.h"
 #include "sim/Navigation.h"
 #include "sim/Ship.h"
 
@@ -39,7 +40,8 @@ Bridge_view::~Bridge_view() = default;
 void Bridge_view::draw() {
     const std::string& name = ship_ptr->get_name_ref();
     if (ship_ptr->is_sunk()) {
-        std::cout << "Bridge view from " << name << " sunk at " << ship_ptr->get_location() << '\n';
+        GUI::trace_out() << "Bridge view from " << name << " sunk at " << ship_ptr->get_location()
+                         << '\n';
         for (const auto& icon : get_obj_images()) {
             if (is_subview(icon.second))
                 remove_subview(icon.second);
@@ -50,8 +52,8 @@ void Bridge_view::draw() {
 
     const double course = ship_ptr->get_course();
     const Point own = ship_ptr->get_location();
-    std::cout << "Bridge view from " << name << " position " << own << " heading " << course
-              << '\n';
+    GUI::trace_out() << "Bridge view from " << name << " position " << own << " heading " << course
+                     << '\n';
     Icon_cursor icons = icon_cursor();
     for (const auto& object : get_obj_locations()) {
         const Compass_position cp(own, object.second);
@@ -67,7 +69,7 @@ void Bridge_view::draw() {
             rel -= 360.;
         // Thousands of these lines a frame: each goes out in one write.
         line.assign("checking ").append(object.first).push_back('\n');
-        std::cout.write(line.data(), static_cast<std::streamsize>(line.size()));
+        GUI::trace_out().write(line.data(), static_cast<std::streamsize>(line.size()));
         GUI::View* icon = icons.get(object.first);
         int x = 0;
         int y = 0;
@@ -77,7 +79,7 @@ void Bridge_view::draw() {
             line.append(", ");
             append_whole_number(line, y);
             line.push_back('\n');
-            std::cout.write(line.data(), static_cast<std::streamsize>(line.size()));
+            GUI::trace_out().write(line.data(), static_cast<std::streamsize>(line.size()));
             move_subview(icon, GUI::DispPoint(x, y));
         } else {
             move_subview(icon, out_of_sight());

@@ -1,5 +1,6 @@
 #include "views/MapViewController.h"
 
+#include "gui/Trace.h"
 #include "sim/Error.h"
 #include "sim/Model.h"
 #include "sim/Ship.h"
@@ -21,7 +22,7 @@ bool MapViewController::handle_mouse_down(GUI::DispPoint position) {
     attach_subview(new Selection_box, position);
     const Point destination = dispToPoint(position);
     for (const std::string& name : selected_ships) {
-        std::cout << "trying to find ship: " << name << '\n';
+        GUI::trace_out() << "trying to find ship: " << name << '\n';
         Model::get()->get_ship_ptr(name)->set_destination_position_and_speed(destination,
                                                                              map_click_speed_c);
     }
@@ -49,6 +50,6 @@ void MapViewController::remove_selected_ship(const std::string& name) {
 std::shared_ptr<Commandable_object> MapViewController::get_selected() {
     if (selected_ships.empty())
         throw Error(error_NoShipSelected_c);
-    std::cout << "trying to find ship: " << selected_ships.front() << '\n';
+    GUI::trace_out() << "trying to find ship: " << selected_ships.front() << '\n';
     return Model::get()->get_ship_ptr(selected_ships.front());
 }

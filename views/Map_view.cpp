@@ -1,5 +1,6 @@
 #include "views/Map_view.h"
 
+#include "gui/Trace.h"
 #include "sim/Error.h"
 
 #include <iostream>
@@ -28,8 +29,8 @@ Map_view::Map_view(IconController* controller_)
 Map_view::~Map_view() = default;
 
 void Map_view::draw() {
-    std::cout << "Display size: " << get_height() << ", scale: " << get_scale()
-              << ", origin: " << get_origin() << '\n';
+    GUI::trace_out() << "Display size: " << get_height() << ", scale: " << get_scale()
+                     << ", origin: " << get_origin() << '\n';
     std::vector<const std::string*> outside;
     Icon_cursor icons = icon_cursor();
     for (const auto& object : get_obj_locations()) {
@@ -46,8 +47,8 @@ void Map_view::draw() {
     if (outside.empty())
         return;
     for (std::size_t i = 0; i < outside.size(); ++i)
-        std::cout << (i ? ", " : "") << *outside[i];
-    std::cout << " outside the map\n";
+        GUI::trace_out() << (i ? ", " : "") << *outside[i];
+    GUI::trace_out() << " outside the map\n";
 }
 
 void Map_view::set_scale(double scale_) {

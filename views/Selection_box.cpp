@@ -2,6 +2,7 @@
 
 #include "gui/App.h"
 #include "gui/GUIImage.h"
+#include "gui/Trace.h"
 
 #include <cstdlib>
 #include <iostream>
@@ -21,7 +22,7 @@ Selection_box::Selection_box() : GUI::View(0, 0) {
 Selection_box::~Selection_box() = default;
 
 bool Selection_box::handle_mouse_motion(GUI::DispPoint position, GUI::DispPoint rel) {
-    std::cout << "rel motion: " << rel.x << " " << rel.y << '\n';
+    GUI::trace_out() << "rel motion: " << rel.x << " " << rel.y << '\n';
     GUI::View* map = get_parent();
     if (!map)
         return false;

@@ -12,9 +12,10 @@ fail() {
     failures=$((failures + 1))
 }
 
-# An unknown option: exactly one line on standard error, nothing on standard
+# A bad command line: exactly one line on standard error, nothing on standard
 # output, exit status 2.
-for bad in --bogus -x "--resources" "--load"; do
+for bad in --bogus -x "--resources" "--load" "--trace" "--no-trace --trace=/nonexistent/t" \
+    "--trace /nonexistent/folder/trace.txt"; do
     out=$("$flotilla" $bad 2>"$err" </dev/null)
     status=$?
     [ "$status" -eq 2 ] || fail "$bad: exit status $status, expected 2"
@@ -41,5 +42,28 @@ status=$?
 [ -z "$out" ] || fail "--load of a missing file: wrote to standard output: $out"
 [ "$(cat "$err")" = "flotilla: Cannot load /nonexistent/world.txt: No such file or directory" ] ||
     fail "--load of a missing file: $(cat "$err")"
+
+# Scripts run first, each line shown after the prompt; an error names the
+# file and line and the script goes on; then standard input, where `source`
+# does the same. A missing script is one error and the run goes on.
+folder=$(mktemp -d)
+trap 'rm -f "$err"; rm -rf "$folder"' EXIT
+printf 'group Fleet\nbogus\nsource %s/self.txt\n' "$folder" >"$folder/self.txt"
+printf 'Fleet add_member Ajax\n' >"$folder/two.txt"
+out=$(printf 'source %s/two.txt\nsource %s/none.txt\nquit\n' "$folder" "$folder" |
+    "$flotilla" --headless --script "$folder/self.txt" --script "$folder/two.txt" 2>&1 |
+    grep -v ' will \| cruise ')
+expected="flotilla> group Fleet
+flotilla> bogus
+$folder/self.txt:2: Unrecognized command!
+flotilla> source $folder/self.txt
+flotilla> group Fleet
+$folder/self.txt:1: Name is already in use!"
+[ "$(echo "$out" | head -6)" = "$expected" ] || fail "scripts: got $(echo "$out" | head -8)"
+[ "$(echo "$out" | grep -c ':3: Scripts nested too deep!$')" -eq 1 ] || fail "a script sourcing itself"
+[ "$(echo "$out" | grep -c '^flotilla> Fleet add_member Ajax$')" -eq 2 ] ||
+    fail "the second script and source from standard input"
+[ "$(echo "$out" | tail -1)" = "Cannot read script $folder/none.txt: No such file or directory" ] ||
+    fail "a missing script: $(echo "$out" | tail -1)"
 
 [ "$failures" -eq 0 ]

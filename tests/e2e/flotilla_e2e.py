@@ -83,11 +83,12 @@ def matches(pixel, colour):
 
 
 class Session:
-    def __init__(self, binary):
+    def __init__(self, binary, args=()):
         if not shutil.which("Xvfb") or not shutil.which("xdotool"):
             print("SKIP: Xvfb or xdotool is missing")
             sys.exit(77)
         self.binary, self.failures, self.lines = os.path.abspath(binary), [], []
+        self.args = list(args)
         self.new_line, self.shot_count = threading.Condition(), 0
         self.shots = tempfile.mkdtemp(prefix="flotilla-e2e-")
         self.xvfb = self.program = None
@@ -101,10 +102,7 @@ class Session:
                         if not name.startswith("SDL_")}
             self.env.update(DISPLAY=self.display, SDL_VIDEODRIVER="x11",
                             SDL_AUDIODRIVER="dummy")
-            self.program = subprocess.Popen(
-                [self.binary], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
-                stderr=open(os.path.join(self.shots, "stderr.txt"), "wb"), env=self.env)
-            threading.Thread(target=self._read_output, daemon=True).start()
+            self._start_program()
             self.window = self._find_window()
         except BaseException:
             self.__exit__(*sys.exc_info())
@@ -127,6 +125,12 @@ class Session:
             print("--- standard error ---\n" + errors.read())
         print(f"--- screenshots kept in {self.shots}", flush=True)
         os._exit(1)
+
+    def _start_program(self):
+        self.program = subprocess.Popen(
+            [self.binary, *self.args], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+            stderr=open(os.path.join(self.shots, "stderr.txt"), "wb"), env=self.env)
+        threading.Thread(target=self._read_output, daemon=True).start()
 
     def _start_x_server(self):
         # -displayfd picks a free display and tells it once the server is up;
