@@ -71,23 +71,26 @@ Sprite::Sprite(SDL_Surface* surface, const std::function<bool(std::uint32_t)>& i
 void Sprite::keep_as_masks_if_one_colour() {
     // Text is of one colour and broken into many short runs: a row of bits
     // per row of pixels draws it in a fraction of the time.
-    if (w > 64 || (bytes_per_pixel != 4 && bytes_per_pixel != 2) || pixels.empty())
+    if (w > 64 || h > max_mask_rows_c || (bytes_per_pixel != 4 && bytes_per_pixel != 2) ||
+        pixels.empty())
         return;
     for (std::size_t i = bytes_per_pixel; i < pixels.size(); i += bytes_per_pixel) {
         if (std::memcmp(pixels.data(), pixels.data() + i, bytes_per_pixel) != 0)
             return;
     }
-    row_masks.assign(h, 0);
+    row_masks.fill(0);
+    has_masks = true;
+    std::memcpy(&colour, pixels.data(), static_cast<std::size_t>(bytes_per_pixel));
     for (const Run& run : runs) {
         const std::uint64_t upto = run.x + run.length == 64
                                        ? ~std::uint64_t{0}
                                        : (std::uint64_t{1} << (run.x + run.length)) - 1;
         row_masks[run.y] |= upto & ~((std::uint64_t{1} << run.x) - 1);
     }
-    // A sprite is kept for every name: only the colour stays beside the bits.
+    // A sprite is kept for every name: the bits and the colour are enough.
     runs.clear();
     runs.shrink_to_fit();
-    pixels.resize(static_cast<std::size_t>(bytes_per_pixel));
+    pixels.clear();
     pixels.shrink_to_fit();
 }
 
@@ -96,7 +99,7 @@ void Sprite::fill_masks(SDL_Surface* destination, DispPoint at, Clip clip) const
     auto* const first_row = static_cast<std::uint8_t*>(destination->pixels);
     const int pitch = destination->pitch;
     Unit value;
-    std::memcpy(&value, pixels.data(), sizeof value);
+    std::memcpy(&value, &colour, sizeof value);
     const std::uint64_t below_right =
         clip.right >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << clip.right) - 1;
     const std::uint64_t columns = below_right & ~((std::uint64_t{1} << clip.left) - 1);
@@ -124,9 +127,9 @@ void Sprite::draw(SDL_Surface* destination, DispPoint at, DispPoint limit) const
     if (clip.empty())
         return;
     Surface_lock lock(destination);
-    if (!row_masks.empty() && bytes_per_pixel == 4)
+    if (has_masks && bytes_per_pixel == 4)
         fill_masks<std::uint32_t>(destination, at, clip);
-    else if (!row_masks.empty())
+    else if (has_masks)
         fill_masks<std::uint16_t>(destination, at, clip);
     else if (bytes_per_pixel == 4)
         copy_runs<std::uint32_t>(destination, at, clip);
@@ -166,7 +169,7 @@ void Sprite::copy_runs(SDL_Surface* destination, DispPoint at, Clip clip) const 
 }
 
 bool Sprite::covers(DispPoint point) const {
-    if (!row_masks.empty())
+    if (has_masks)
         return point.y >= 0 && point.y < h && point.x >= 0 && point.x < w &&
                (row_masks[point.y] >> point.x & 1) != 0;
     return std::any_of(runs.begin(), runs.end(), [point](const Run& run) {
@@ -176,7 +179,7 @@ bool Sprite::covers(DispPoint point) const {
 
 bool Sprite::operator==(const Sprite& other) const {
     if (w != other.w || h != other.h || runs.size() != other.runs.size() ||
-        pixels != other.pixels || row_masks != other.row_masks)
+        pixels != other.pixels || has_masks != other.has_masks || row_masks != other.row_masks)
         return false;
     for (std::size_t i = 0; i < runs.size(); ++i) {
         if (runs[i].y != other.runs[i].y || runs[i].x != other.runs[i].x ||

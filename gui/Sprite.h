@@ -5,6 +5,7 @@
 
 #include <SDL.h>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -58,10 +59,14 @@ private:
     void copy_runs(SDL_Surface* destination, DispPoint at, Clip clip) const;
     std::vector<Run> runs; // by row, then left to right
     std::vector<std::uint8_t> pixels;
-    // For a sprite of one colour no wider than 64: the opaque pixels of each
-    // row as bits, lowest bit leftmost; the colour is the first pixel's.
-    // Empty otherwise.
-    std::vector<std::uint64_t> row_masks;
+    // For a sprite of one colour no larger than 64 x 16 (a label): the opaque
+    // pixels of each row as bits, lowest bit leftmost, and the colour. Kept
+    // in the sprite itself: thousands of labels are drawn a frame, and each
+    // would otherwise wait on memory twice.
+    static constexpr int max_mask_rows_c = 16;
+    std::array<std::uint64_t, max_mask_rows_c> row_masks{};
+    bool has_masks = false;
+    std::uint32_t colour = 0; // its first bytes, for a sprite of bits
 
     void keep_as_masks_if_one_colour();
     template <typename Unit>
