@@ -23,7 +23,15 @@ public:
     }
 
     // Runs one line and flushes standard output; false once the line was quit.
+    // With a window, `tick N` only sets its ticks pending (see below).
     bool execute(const std::string& line);
+    // Reports a line refused for its length as a failed line is reported.
+    void refuse_long_line();
+
+    // The window runs a `tick N` a few ticks a frame, so that it stays
+    // responsive; the lines that follow wait until every tick has run.
+    bool has_pending_ticks() const { return pending_ticks > 0; }
+    void run_pending_tick();
 
     static bool is_reserved_name(const std::string& name);
 
@@ -31,7 +39,10 @@ private:
     WorldCommands& commands;
     ConsoleWindow* window;
     std::function<void(const Error&)> report_error;
+    int pending_ticks = 0;
 
+    void report(const Error& error);
+    void run_tick();
     bool dispatch(const std::string& line);
 };
 

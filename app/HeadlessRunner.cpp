@@ -1,13 +1,14 @@
 #include "app/HeadlessRunner.h"
 
 #include "app/Console.h"
+#include "app/Console_input.h"
 #include "app/WorldCommands.h"
 #include "sim/Error.h"
 
 #include <iostream>
 #include <string>
 
-int run_headless(std::istream& in, bool interactive, const std::string& world_file) {
+int run_headless(int input, bool interactive, const std::string& world_file) {
     WorldCommands commands;
     if (world_file.empty()) {
         commands.build_initial_world();
@@ -22,13 +23,19 @@ int run_headless(std::istream& in, bool interactive, const std::string& world_fi
     Console console(commands);
     std::cout.flush();
 
+    Line_reader reader(input);
     std::string line;
     while (true) {
         if (interactive)
             std::cout << "flotilla> " << std::flush;
-        if (!std::getline(in, line))
+        Line_reader::Result result;
+        while ((result = reader.next_line(line)) == Line_reader::Result::need_more)
+            reader.read_more(true);
+        if (result == Line_reader::Result::end)
             break;
-        if (!console.execute(line))
+        if (result == Line_reader::Result::too_long)
+            console.refuse_long_line();
+        else if (!console.execute(line))
             break;
     }
     return 0;

@@ -36,6 +36,8 @@ public:
     ~Output_buffer() override;
     // True once a write failed (a full disk, a closed pipe).
     bool has_failed() const { return failed; }
+    // Called with the write's errno by the first flush after a write failed.
+    void set_failure_handler(void (*handler)(int error)) { on_failure = handler; }
 
 protected:
     int_type overflow(int_type c) override;
@@ -45,6 +47,8 @@ protected:
 private:
     int fd;
     bool failed = false;
+    int failure = 0;
+    void (*on_failure)(int error) = nullptr;
     std::vector<char> storage;
 
     bool write_all(const char* next, const char* end);
@@ -56,7 +60,9 @@ private:
 // the program writes looks.
 void format_for_news(std::ostream& stream);
 // Puts standard output on an Output_buffer, formatted for news. Called once,
-// first thing in main.
+// first thing in main. Output that cannot be written ends the program at the
+// next flush with one line on standard error and exit status 1: a run whose
+// news was lost must not look like a success.
 void set_up_standard_output();
 
 #endif
