@@ -60,9 +60,11 @@ private:
 // the program writes looks.
 void format_for_news(std::ostream& stream);
 // Puts standard output on an Output_buffer, formatted for news. Called once,
-// first thing in main. Output that cannot be written ends the program at the
+// early in main. Output that cannot be written ends the program at the
 // next flush with one line on standard error and exit status 1: a run whose
-// news was lost must not look like a success.
+// news was lost must not look like a success. SIGPIPE keeps its default: a
+// reader that goes away ends the program as it ends any filter, and where the
+// caller ignores SIGPIPE the failed write ends it here.
 void set_up_standard_output();
 
 #endif
