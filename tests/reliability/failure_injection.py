@@ -65,7 +65,8 @@ def missing_resource_files(flotilla):
 
 
 def missing_resource_folder(flotilla):
-    """A folder named by --resources or FLOTILLA_RESOURCES that is not there,
+    """A folder named by --resources or FLOTILLA_RESOURCES that is not there
+    (or is a file, a subfolder of the real one, or a 5,000-character name),
     even with pictures elsewhere, and a search that finds none: one line
     naming what was tried, exit status 1."""
     faults = []
@@ -77,7 +78,11 @@ def missing_resource_folder(flotilla):
         cases = (("--resources", flotilla, ["--resources", given], {"FLOTILLA_RESOURCES": resources},
                   given),
                  ("FLOTILLA_RESOURCES", flotilla, [], {"FLOTILLA_RESOURCES": from_env}, from_env),
-                 ("the search", alone, [], {}, os.path.join(tmp, "Resources")))
+                 ("the search", alone, [], {}, os.path.join(tmp, "Resources")),
+                 ("a file", flotilla, ["--resources", flotilla], {}, flotilla),
+                 ("a subfolder", flotilla, [], {"FLOTILLA_RESOURCES": resources + "/images"},
+                  resources + "/images"),
+                 ("a long name", flotilla, ["--resources", "/" + "a" * 5000], {}, "a" * 5000))
         for label, binary, args, env_changes, place in cases:
             result = run(binary, args, env_changes=env_changes,
                          unset=() if env_changes else ("FLOTILLA_RESOURCES",))
