@@ -43,6 +43,7 @@ using P = GUI::DispPoint;
 // few thousand events. AddressSanitizer keeps freed memory in quarantine
 // (bounded below) and shadows what is allocated, so its builds are allowed
 // more.
+const long max_fleet_c = 30;
 #if defined(__SANITIZE_ADDRESS__)
 const long max_growth_kb_c = 96 * 1024;
 #else
@@ -225,19 +226,39 @@ private:
         return names[pick(static_cast<int>(names.size()))];
     }
 
+    // A ship whose bridge view is open, if any.
+    std::string watched_ship() {
+        std::vector<std::string> names;
+        const Model* model = Model::get();
+        for (auto it = model->ships_begin_iter(); it != model->ships_end_iter(); ++it) {
+            try {
+                the_controller->get_bridge_view((*it)->get_name());
+                names.push_back((*it)->get_name());
+            } catch (const Error&) {
+            }
+        }
+        return names.empty() ? ship_name() : names[pick(static_cast<int>(names.size()))];
+    }
+
     // The console works beside the window: views come and go under the
-    // user's hands, and new ships replace the sunk.
+    // user's hands, and new ships replace the sunk. Bridges are closed as
+    // often as opened and the fleet stays small, so that what the world
+    // rightly holds stays level and any growth of memory is a fault.
     void console_line() {
         const std::string ship = ship_name(), other = ship_name();
+        const Model* model = Model::get();
+        const bool fleet_full =
+            std::distance(model->ships_begin_iter(), model->ships_end_iter()) >= max_fleet_c;
         auto number = [this](int below) { return " " + std::to_string(pick(below)); };
         const std::string lines[] = {"close_map",
                                      "open_map",
                                      "open_bridge " + ship + number(600) + number(600),
-                                     "close_bridge " + ship,
+                                     "close_bridge " + watched_ship(),
                                      pick(2) ? "go" : "pause",
-                                     "create M" + std::to_string(pushed) +
-                                         (pick(2) ? " Cruiser" : " Torpedo_boat") + number(40) +
-                                         number(40),
+                                     fleet_full ? "status"
+                                                : "create M" + std::to_string(pushed) +
+                                                      (pick(2) ? " Cruiser" : " Torpedo_boat") +
+                                                      number(40) + number(40),
                                      ship + " attack " + other,
                                      ship + " position" + number(50) + number(50) + " 10"};
         const std::string text = lines[pick(8)] + "\n";
