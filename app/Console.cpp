@@ -25,6 +25,8 @@ const char* const error_NameInUse_c = "Name is already in use!\n";
 const char* const error_InvalidTickCount_c = "Invalid tick count!\n";
 const char* const error_NeedsWindow_c = "Command needs the window!\n";
 const char* const error_ExpectedFileName_c = "Expected a file name!\n";
+const char* const error_LineTooLong_c = "Line too long!\n";
+const char* const error_InvalidName_c = "Invalid name!\n";
 
 const char* const error_ScriptsTooDeep_c = "Scripts nested too deep!\n";
 
@@ -67,9 +69,14 @@ std::string read_file_name(std::istream& in) {
     return file;
 }
 
+// A name is printed on every tick: a control character in it would act on
+// the user's terminal each time.
 void check_name_allowed(const std::string& name) {
     if (Console::is_reserved_name(name))
         throw Error(error_NameReserved_c);
+    if (std::any_of(name.begin(), name.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }))
+        throw Error(error_InvalidName_c);
 }
 
 void run_object_command(WorldCommands& commands, const std::string& name, std::istream& in) {
@@ -138,9 +145,7 @@ bool Console::guarded(const std::function<bool()>& work, const std::string& plac
     try {
         keep_going = work();
     } catch (const Error& error) {
-        std::cout << place << error.msg;
-        if (report_error)
-            report_error(error);
+        report(error, place);
     }
     std::cout.flush();
     return keep_going;
@@ -163,6 +168,33 @@ bool Console::run_script(const std::string& file_name) {
     return keep_going;
 }
 
+void Console::refuse_long_line() {
+    report(Error(error_LineTooLong_c));
+    std::cout.flush();
+}
+
+void Console::report(const Error& error, const std::string& place) {
+    std::cout << place << error.msg;
+    if (report_error)
+        report_error(error);
+}
+
+void Console::run_pending_tick() {
+    --pending_ticks;
+    try {
+        run_tick();
+    } catch (const Error& error) {
+        pending_ticks = 0; // as the whole command would have stopped
+        report(error);
+    }
+}
+
+void Console::run_tick() {
+    Model::get()->update();
+    if (window)
+        window->redraw_views();
+}
+
 bool Console::dispatch(const std::string& line) {
     std::istringstream in(line);
     std::string word;
@@ -183,11 +215,13 @@ bool Console::dispatch(const std::string& line) {
     if (word == "status") {
         Model::get()->describe();
     } else if (word == "tick") {
-        int count = read_tick_count(in);
-        for (int i = 0; i < count; ++i) {
-            Model::get()->update();
-            if (window)
-                window->redraw_views();
+        const int count = read_tick_count(in);
+        // A script's lines run one after another at once: its ticks too.
+        if (window && script_depth == 0) {
+            pending_ticks = count;
+        } else {
+            for (int i = 0; i < count; ++i)
+                run_tick();
         }
     } else if (word == "create") {
         std::string name = read_word(in);

@@ -27,11 +27,19 @@ public:
     static constexpr const char* prompt = "flotilla> ";
 
     // Runs one line and flushes standard output; false once the line was quit.
+    // With a window, `tick N` only sets its ticks pending (see below).
     bool execute(const std::string& line);
     // Runs the lines of a file as if typed, each shown after the prompt; an
     // error names the file and line and the script goes on. False once a
     // line was quit.
     bool source(const std::string& file_name);
+    // Reports a line refused for its length as a failed line is reported.
+    void refuse_long_line();
+
+    // The window runs a `tick N` a few ticks a frame, so that it stays
+    // responsive; the lines that follow wait until every tick has run.
+    bool has_pending_ticks() const { return pending_ticks > 0; }
+    void run_pending_tick();
 
     static bool is_reserved_name(const std::string& name);
 
@@ -40,11 +48,14 @@ private:
     ConsoleWindow* window;
     std::function<void(const Error&)> report_error;
     int script_depth = 0;
+    int pending_ticks = 0;
 
     bool execute_at(const std::string& line, const std::string& place);
     // Runs the work; an error is written, after the place, and reported.
     bool guarded(const std::function<bool()>& work, const std::string& place);
     bool run_script(const std::string& file_name);
+    void report(const Error& error, const std::string& place = "");
+    void run_tick();
     bool dispatch(const std::string& line);
 };
 

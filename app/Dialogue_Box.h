@@ -7,7 +7,9 @@
 #include "gui/TextField.h"
 #include "gui/Window.h"
 
+#include <functional>
 #include <string>
+#include <utility>
 
 // What callers hold a dialogue box by.
 class Dialogue_Box_Base {
@@ -22,12 +24,13 @@ protected:
 // the box; if the action throws, the box stays with the text as typed so the
 // user can correct it. "Cancel" closes it without running anything. Return
 // and Escape in its field do as "Enter" and "Cancel" do. A closed
-// box gives up its field's focus and is destroyed once the button that closed
-// it has returned.
+// box gives up its field's focus, tells `closed`, and is destroyed once the
+// button that closed it has returned.
 template <typename F> class Dialogue_Box : public GUI::MsgNew, public Dialogue_Box_Base {
 public:
-    Dialogue_Box(int width, int height, const std::string& prompt, F action_)
-        : GUI::MsgNew(width, height, prompt, {}), action(action_) {
+    Dialogue_Box(int width, int height, const std::string& prompt, F action_,
+                 std::function<void()> closed_ = {})
+        : GUI::MsgNew(width, height, prompt, {}), action(action_), closed(std::move(closed_)) {
         text_box = new GUI::TextBox(width - 10, 20);
         attach_subview(text_box, GUI::DispPoint(10, 30));
         add_button(GUI::create_button([this] { call_callback(); }, "Enter"));
@@ -55,17 +58,21 @@ public:
             app->get_window()->remove_subview(this);
         text_box->get_text_field()->lose_focus();
         app->destroy_later(this);
+        if (closed)
+            closed();
     }
 
 private:
     GUI::TextBox* text_box;
     F action;
+    std::function<void()> closed;
 };
 
 // Made on the heap and not yet shown; pop_up shows it.
 template <typename F>
-Dialogue_Box_Base* create_dialogue_box(int width, int height, const std::string& prompt, F action) {
-    return new Dialogue_Box<F>(width, height, prompt, action);
+Dialogue_Box_Base* create_dialogue_box(int width, int height, const std::string& prompt, F action,
+                                       std::function<void()> closed = {}) {
+    return new Dialogue_Box<F>(width, height, prompt, action, std::move(closed));
 }
 
 #endif

@@ -6,6 +6,7 @@
 #include "app/MainView.h"
 #include "app/MapViewInfoPanel.h"
 #include "app/Options.h"
+#include "app/Start_folder.h"
 #include "app/TerminalConsole.h"
 #include "gui/App.h"
 #include "gui/Error.h"
@@ -20,9 +21,9 @@
 
 #include <SDL.h>
 
-#include <cerrno>
+#include <chrono>
 #include <iostream>
-#include <poll.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -34,6 +35,9 @@ const GUI::DispPoint info_panel_position_c(350, 10);
 const int dialogue_width_c = 300;
 const int dialogue_height_c = 100;
 const double every_frame_c = 0.001; // seconds: shorter than a frame, so once a frame
+// The console's share of a 25 ms frame: a flood of lines or a long `tick`
+// carries over to later frames, and the window keeps answering.
+const std::chrono::milliseconds console_budget_c(5);
 
 const char* const error_MapViewAlreadyOpen_c = "Map view is already open!\n";
 const char* const error_MapViewNotOpen_c = "Map view is not open!\n";
@@ -46,27 +50,40 @@ const char* const error_ScreenshotFailed_c = "Could not save screenshot!\n";
 // Every picture the program draws, some only late in a run (a dialogue
 // box's corners, the waves over a sunk ship): one that is missing is
 // reported when the program starts, not in the middle of the user's work.
-const char* const pictures_c[] = {"GUIImages/button.bmp",
-                                  "GUIImages/button2.bmp",
-                                  "GUIImages/button3.bmp",
-                                  "GUIImages/corner0.bmp",
-                                  "GUIImages/corner1.bmp",
-                                  "GUIImages/corner2.bmp",
-                                  "GUIImages/corner3.bmp",
-                                  "GUIImages/slider_bubble.bmp",
-                                  "GUIImages/slider_horiz_L.bmp",
-                                  "GUIImages/slider_horiz_M.bmp",
-                                  "GUIImages/slider_horiz_R.bmp",
-                                  "images/arrow.bmp",
-                                  "images/blip.bmp",
-                                  "images/dot.bmp",
-                                  "images/island_front.bmp",
-                                  "images/ship_front.bmp",
-                                  "images/wave.bmp"};
+// The widgets are laid out around these sizes (a button's text fits inside
+// its picture, a field's corners meet), and another size can leave a view
+// with a negative width.
+struct Picture {
+    const char* file;
+    int width;
+    int height;
+};
+const Picture pictures_c[] = {{"GUIImages/button.bmp", 140, 20},
+                              {"GUIImages/button2.bmp", 140, 20},
+                              {"GUIImages/button3.bmp", 140, 20},
+                              {"GUIImages/corner0.bmp", 5, 5},
+                              {"GUIImages/corner1.bmp", 5, 5},
+                              {"GUIImages/corner2.bmp", 5, 5},
+                              {"GUIImages/corner3.bmp", 5, 5},
+                              {"GUIImages/slider_bubble.bmp", 15, 15},
+                              {"GUIImages/slider_horiz_L.bmp", 3, 5},
+                              {"GUIImages/slider_horiz_M.bmp", 1, 5},
+                              {"GUIImages/slider_horiz_R.bmp", 3, 5},
+                              {"images/arrow.bmp", 14, 24},
+                              {"images/blip.bmp", 12, 23},
+                              {"images/dot.bmp", 3, 3},
+                              {"images/island_front.bmp", 24, 27},
+                              {"images/ship_front.bmp", 16, 27},
+                              {"images/wave.bmp", 20, 10}};
 
 void check_pictures() {
-    for (const char* picture : pictures_c)
-        GUIImage(picture, false, SDL_Color{0, 0, 0, 0});
+    for (const Picture& picture : pictures_c) {
+        const GUIImage image(picture.file, false, SDL_Color{0, 0, 0, 0});
+        if (image.getw() != picture.width || image.geth() != picture.height)
+            throw GUI::Error(std::string(picture.file) + " must be " +
+                             std::to_string(picture.width) + " x " +
+                             std::to_string(picture.height) + " pixels.");
+    }
 }
 
 struct Start_up_bridge {
@@ -82,7 +99,8 @@ const Start_up_bridge start_up_bridges_c[] = {
 } // namespace
 
 GUI_Controller::GUI_Controller(const std::string& world_file)
-    : window(window_size_c, window_size_c, "", window_colour_count_c, 0), console(commands, this) {
+    : window(window_size_c, window_size_c, "", window_colour_count_c, 0), console(commands, this),
+      console_input(STDIN_FILENO) {
     try {
         set_up(world_file);
     } catch (...) {
@@ -218,12 +236,20 @@ void GUI_Controller::close_view(const std::shared_ptr<GUI_based_view>& view) {
         keep->get_parent()->remove_subview(keep.get());
 }
 
+// One box of each kind at most: every click on the map would otherwise
+// pile up another.
+template <typename F> void GUI_Controller::ask_for_name(const std::string& prompt, F action) {
+    if (!open_prompts.insert(prompt).second)
+        return;
+    create_dialogue_box(dialogue_width_c, dialogue_height_c, prompt, action, [this, prompt] {
+        open_prompts.erase(prompt);
+    })->pop_up(-1);
+}
+
 void GUI_Controller::command_open_bridge_view(GUI::DispPoint position) {
-    create_dialogue_box(dialogue_width_c, dialogue_height_c, "Ship Name?",
-                        [this, position](const std::string& name) {
-                            open_bridge_view_with_ship_name(this, name, position);
-                        })
-        ->pop_up(-1);
+    ask_for_name("Ship Name?", [this, position](const std::string& name) {
+        open_bridge_view_with_ship_name(this, name, position);
+    });
 }
 
 void open_bridge_view_with_ship_name(GUI_Controller* controller, const std::string& name,
@@ -266,13 +292,10 @@ void GUI_Controller::command_view_show() {
 }
 
 void GUI_Controller::command_ship_attack(std::shared_ptr<Commandable_object> object) {
-    create_dialogue_box(dialogue_width_c, dialogue_height_c, "Target Name?",
-                        [object](const std::string& name) {
-                            std::shared_ptr<Commandable_object> target =
-                                Model::get()->get_ship_ptr(name);
-                            object->attack(target);
-                        })
-        ->pop_up(-1);
+    ask_for_name("Target Name?", [object](const std::string& name) {
+        std::shared_ptr<Commandable_object> target = Model::get()->get_ship_ptr(name);
+        object->attack(target);
+    });
 }
 
 std::shared_ptr<Commandable_object> GUI_Controller::get_selected_ship() {
@@ -303,7 +326,14 @@ void GUI_Controller::open_bridge(const std::string& ship_name, int x, int y) {
 
 void GUI_Controller::screenshot(const std::string& file_name) {
     window.refresh();
-    if (file_name.empty() || SDL_SaveBMP(window.get_screen(), file_name.c_str()) != 0)
+    if (file_name.empty())
+        throw Error(error_ScreenshotFailed_c);
+    // Only a regular file is replaced: opening a named pipe would wait for
+    // a reader, and a device or folder is no place for a picture.
+    const std::string path = path_from_start_folder(file_name);
+    struct stat target;
+    const bool exists = stat(path.c_str(), &target) == 0;
+    if ((exists && !S_ISREG(target.st_mode)) || SDL_SaveBMP(window.get_screen(), path.c_str()) != 0)
         throw Error(error_ScreenshotFailed_c);
 }
 
@@ -356,46 +386,45 @@ void GUI_Controller::load_world(const std::string& file_name) {
 }
 
 void GUI_Controller::poll_console() {
-    if (terminal) {
+    // Reads only what is already there, so the loop never waits for typing;
+    // a line runs once its newline has arrived, or at the end of input.
+    // The work stops for this frame once its time is spent.
+    const auto deadline = std::chrono::steady_clock::now() + console_budget_c;
+    if (terminal)
         terminal->read(false);
-        std::string line;
-        while (terminal->next_line(line)) {
+    std::string line;
+    do {
+        if (console.has_pending_ticks()) {
+            console.run_pending_tick();
+            continue;
+        }
+        if (terminal) {
+            if (!terminal->next_line(line))
+                return;
             if (!console.execute(line)) {
                 GUI::App::get()->quit();
                 return;
             }
+            continue;
         }
-        return;
-    }
-    // Reads only what is already there, so the loop never waits for typing;
-    // a line runs once its newline has arrived.
-    while (console_open) {
-        pollfd input = {STDIN_FILENO, POLLIN, 0};
-        if (poll(&input, 1, 0) <= 0)
+        switch (console_input.next_line(line)) {
+        case Line_reader::Result::line:
+            if (!console.execute(line)) {
+                GUI::App::get()->quit();
+                return;
+            }
             break;
-        if (!(input.revents & (POLLIN | POLLHUP))) {
-            console_open = false; // closed or invalid: nothing more will come
+        case Line_reader::Result::too_long:
+            console.refuse_long_line();
             break;
+        case Line_reader::Result::need_more:
+            if (!console_input.read_more(false))
+                return;
+            break;
+        case Line_reader::Result::end:
+            return; // the window stays open
         }
-        char buffer[4096];
-        const ssize_t count = read(STDIN_FILENO, buffer, sizeof buffer);
-        if (count < 0 && (errno == EINTR || errno == EAGAIN))
-            break;
-        if (count <= 0) {
-            console_open = false; // end of input: the window stays open
-            break;
-        }
-        console_input.append(buffer, static_cast<std::size_t>(count));
-    }
-    std::string::size_type end;
-    while ((end = console_input.find('\n')) != std::string::npos) {
-        const std::string line = console_input.substr(0, end);
-        console_input.erase(0, end + 1);
-        if (!console.execute(line)) {
-            GUI::App::get()->quit();
-            return;
-        }
-    }
+    } while (std::chrono::steady_clock::now() < deadline);
 }
 
 int SDL_main(int argc, char* argv[]) {

@@ -3,6 +3,7 @@
 
 #include "app/Console.h"
 #include "app/ConsoleWindow.h"
+#include "app/Console_input.h"
 #include "app/WorldCommands.h"
 #include "gui/DispPoint.h"
 #include "gui/Window.h"
@@ -12,6 +13,7 @@
 #include <list>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -89,6 +91,8 @@ public:
     WorldCommands& get_commands() { return commands; }
     GUI::Window& get_window() { return window; }
     MainView* get_main_view() const { return main_view; }
+    // True while ticks of a `tick N` still wait for their frames.
+    bool has_console_work() const { return console.has_pending_ticks(); }
 
 private:
     MapViewController* map_controller = nullptr;
@@ -104,8 +108,8 @@ private:
     MainView* main_view = nullptr;
     MapViewInfoPanel* info_panel = nullptr;
     Console console;
-    std::string console_input; // a line still waiting for its newline
-    bool console_open = true;
+    Line_reader console_input;
+    std::set<std::string> open_prompts;        // of the dialogue boxes on screen
     std::unique_ptr<TerminalConsole> terminal; // only when typed at a terminal
 
     void introduce_name(const std::string& name, const std::string& type);
@@ -114,6 +118,7 @@ private:
     void close_all_views();
     bool is_running() const;
     void poll_console();
+    template <typename F> void ask_for_name(const std::string& prompt, F action);
 };
 
 // The "Ship Name?" box's action.

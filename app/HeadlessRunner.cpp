@@ -2,6 +2,7 @@
 
 #include "app/Completion.h"
 #include "app/Console.h"
+#include "app/Console_input.h"
 #include "app/Options.h"
 #include "app/TerminalConsole.h"
 #include "app/WorldCommands.h"
@@ -10,7 +11,7 @@
 #include <iostream>
 #include <string>
 
-int run_headless(std::istream& in, bool interactive, const Options& options) {
+int run_headless(int input, bool interactive, const Options& options) {
     const std::string& world_file = options.world_file;
     WorldCommands commands;
     if (world_file.empty()) {
@@ -30,6 +31,7 @@ int run_headless(std::istream& in, bool interactive, const Options& options) {
             return 0;
     }
 
+    Line_reader reader(input);
     std::string line;
     if (interactive && TerminalConsole::wanted()) {
         TerminalConsole terminal(Console::prompt, console_completions);
@@ -45,9 +47,14 @@ int run_headless(std::istream& in, bool interactive, const Options& options) {
     while (true) {
         if (interactive)
             std::cout << Console::prompt << std::flush;
-        if (!std::getline(in, line))
+        Line_reader::Result result;
+        while ((result = reader.next_line(line)) == Line_reader::Result::need_more)
+            reader.read_more(true);
+        if (result == Line_reader::Result::end)
             break;
-        if (!console.execute(line))
+        if (result == Line_reader::Result::too_long)
+            console.refuse_long_line();
+        else if (!console.execute(line))
             break;
     }
     return 0;

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <iostream>
+#include <string>
 #include <unistd.h>
 
 namespace {
@@ -19,6 +20,18 @@ const std::size_t initial_capacity_c = 1 << 16;
 // Fixed notation of the largest double with this many decimals fits in the
 // formatting buffer below.
 const std::streamsize max_fast_precision_c = 40;
+
+// Leaves at once: exit() would run the handlers that write their own
+// farewell to the same broken output.
+// Standard error is written directly: std::cerr would flush standard
+// output first, and fail here again.
+[[noreturn]] void end_on_lost_output(int error) {
+    const std::string message =
+        std::string("flotilla: cannot write standard output: ") + std::strerror(error) + "\n";
+    const ssize_t written = ::write(STDERR_FILENO, message.data(), message.size());
+    static_cast<void>(written); // nothing is left to tell if this fails too
+    std::_Exit(1);
+}
 } // namespace
 
 Fixed_num_put::iter_type Fixed_num_put::do_put(iter_type out, std::ios_base& stream, char fill,
@@ -52,9 +65,10 @@ bool Output_buffer::write_all(const char* next, const char* end) {
         const ssize_t written = ::write(fd, next, static_cast<std::size_t>(end - next));
         if (written < 0 && errno == EINTR)
             continue;
-        if (written <= 0)
+        if (written <= 0) {
             failed = true;
-        else
+            failure = written < 0 ? errno : ENOSPC;
+        } else
             next += written;
     }
     return !failed;
@@ -118,7 +132,11 @@ std::streamsize Output_buffer::xsputn(const char* text, std::streamsize count) {
 }
 
 int Output_buffer::sync() {
-    return write_out() ? 0 : -1;
+    if (write_out())
+        return 0;
+    if (on_failure)
+        on_failure(failure);
+    return -1;
 }
 
 namespace {
@@ -138,7 +156,9 @@ void set_up_standard_output() {
     // Nothing writes standard output through C's stdio, so the C++ stream
     // need not stay in step with it.
     std::ios::sync_with_stdio(false);
-    std::cout.rdbuf(standard_output_buffer());
+    Output_buffer* buffer = standard_output_buffer();
+    buffer->set_failure_handler(end_on_lost_output);
+    std::cout.rdbuf(buffer);
     format_for_news(std::cout);
 }
 

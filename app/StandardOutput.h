@@ -44,6 +44,8 @@ public:
         before_write = std::move(before);
         after_write = std::move(after);
     }
+    // Called with the write's errno by the first flush after a write failed.
+    void set_failure_handler(void (*handler)(int error)) { on_failure = handler; }
 
 protected:
     int_type overflow(int_type c) override;
@@ -53,6 +55,8 @@ protected:
 private:
     int fd;
     bool failed = false;
+    int failure = 0;
+    void (*on_failure)(int error) = nullptr;
     std::vector<char> storage;
     std::function<void()> before_write;
     std::function<void(bool)> after_write;
@@ -67,7 +71,11 @@ private:
 // the program writes looks.
 void format_for_news(std::ostream& stream);
 // Puts standard output on an Output_buffer, formatted for news. Called once,
-// first thing in main.
+// early in main. Output that cannot be written ends the program at the
+// next flush with one line on standard error and exit status 1: a run whose
+// news was lost must not look like a success. SIGPIPE keeps its default: a
+// reader that goes away ends the program as it ends any filter, and where the
+// caller ignores SIGPIPE the failed write ends it here.
 void set_up_standard_output();
 // Guards every write to standard output (see Output_buffer::set_guard);
 // nullptrs remove the guard.

@@ -8,10 +8,29 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <iostream>
 #include <unistd.h>
 
+namespace {
+// A descriptor among 0-2 left closed by the caller would be handed to the
+// next file opened (the X connection, a saved world) and then read as the
+// console or written as news.
+void fill_closed_standard_descriptors() {
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+        if (fcntl(fd, F_GETFD) < 0 && errno == EBADF) {
+            const int opened = open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+            if (opened >= 0 && opened != fd) {
+                dup2(opened, fd);
+                close(opened);
+            }
+        }
+    }
+}
+} // namespace
+
 int main(int argc, char* argv[]) {
+    fill_closed_standard_descriptors();
     remember_start_folder();
     set_up_standard_output();
 
@@ -34,7 +53,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     if (options.headless)
-        return run_headless(std::cin, isatty(STDIN_FILENO) != 0, options);
+        return run_headless(STDIN_FILENO, isatty(STDIN_FILENO) != 0, options);
 
     // Without a display SDL would otherwise fall back to a text-mode driver
     // that draws the window as characters on the terminal.

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <iostream>
+#include <string>
 
 namespace {
 
@@ -150,6 +151,10 @@ void putpixel(SDL_Surface* surface, int x, int y, std::uint32_t pixel) {
 namespace GUI {
 
 SDL_Surface* prepare_SDL_surface(int width, int height) {
+    // SDL takes a negative size for a huge one and corrupts memory.
+    if (width < 0 || height < 0)
+        throw Error("Cannot make a view of " + std::to_string(width) + " x " +
+                    std::to_string(height) + " pixels!");
     SDL_Surface* created = create_rgba_surface(width, height);
     if (!created)
         throw Error(std::string("CreateRGBSurface failed: \n") + SDL_GetError());

@@ -36,7 +36,8 @@ void putpixel(SDL_Surface* surface, int x, int y, std::uint32_t pixel);
 
 namespace GUI {
 
-// A blank 32-bit surface converted to the display format; throws on failure.
+// A blank 32-bit surface converted to the display format; throws on failure
+// and on a negative size.
 SDL_Surface* prepare_SDL_surface(int width, int height);
 
 } // namespace GUI

@@ -168,6 +168,9 @@ TEST_F(Views, TreeErrorsLeaveTheTreeAloneAndUnhandledClicksBubbleUp) {
               "view is not a subview of this!");
     EXPECT_EQ(refused([&] { main_view().remove_subview(nested); }),
               "view is not a subview of this!");
+    // SDL would take a negative size for a huge one and corrupt memory.
+    EXPECT_EQ(refused([] { View(-1, 20); }), "Cannot make a view of -1 x 20 pixels!");
+    EXPECT_EQ(refused([&] { alone.resize(5, -3); }), "Cannot make a view of 5 x -3 pixels!");
     EXPECT_EQ(nested->get_parent(), a);
     EXPECT_TRUE(nested->get_rel_pos() == DispPoint(30, 40));
 

@@ -2,6 +2,7 @@
 #define FLOTILLA_TESTS_RELIABILITY_SUPPORT_H
 
 #include <cstdlib>
+#include <fstream>
 #include <iostream>
 #include <sstream>
 #include <streambuf>
@@ -17,6 +18,16 @@ protected:
 inline unsigned long env_number(const char* name, unsigned long fallback) {
     const char* text = std::getenv(name);
     return text && *text ? std::strtoul(text, nullptr, 10) : fallback;
+}
+
+// The process's resident memory in kB (-1 where /proc says nothing).
+inline long resident_kb() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::strtol(line.c_str() + 6, nullptr, 10);
+    }
+    return -1;
 }
 
 // What `describe` writes to standard output, caught as text.

@@ -1,6 +1,9 @@
 // Feeds the headless console a long seeded stream of random and malformed
 // lines and holds it to its promise: a refused line reports exactly one error,
-// built only from the program's own error texts, and changes nothing.
+// built only from the program's own error texts, and changes nothing. Every
+// line reaches the console through the reader both modes read standard input
+// with, some with a CR before the newline, a NUL byte, or past the length
+// limit.
 //
 //   FLOTILLA_FUZZ_LINES  how many lines (default 100000)
 //   FLOTILLA_FUZZ_SEED   the seed (default fixed; printed either way)
@@ -11,6 +14,7 @@
 #include "Reliability_support.h"
 
 #include "app/Console.h"
+#include "app/Console_input.h"
 #include "app/WorldCommands.h"
 #include "sim/Cruise_ship.h"
 #include "sim/Error.h"
@@ -33,6 +37,9 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -305,21 +312,51 @@ TEST(Console_fuzz, refused_lines_report_one_known_error_and_change_nothing) {
     });
 
     Line_maker maker(seed);
+    // A file, not a pipe: an overlong line fits without a second thread.
+    char file_name[] = "/tmp/flotilla_fuzz_XXXXXX";
+    const int writer = mkstemp(file_name);
+    const int read_end = open(file_name, O_RDONLY);
+    unlink(file_name);
+    ASSERT_GE(writer, 0);
+    ASSERT_GE(read_end, 0);
+    Line_reader reader(read_end);
+    std::mt19937 dressing(static_cast<unsigned>(seed) + 1);
     std::vector<std::string> history;
     std::string before = world_status();
     int failures = 0, refused = 0;
     const auto start = std::chrono::steady_clock::now();
     for (unsigned long n = 0; n < lines && failures < 10; ++n) {
-        const std::string line = maker.next();
+        std::string line = maker.next();
+        const unsigned dress = dressing() % 200;
+        if (dress < 10)
+            line.insert(dressing() % (line.size() + 1), 1, '\0');
+        else if (dress < 30)
+            line += '\r';
+        else if (dress == 30)
+            line += std::string(Line_reader::max_line_length_c, 'x');
         history.push_back(line);
         const bool exempt = may_change_before_refusing(line);
         reports = 0;
         out.str("");
-        console.execute(line);
+        const std::string sent = line + "\n";
+        ASSERT_EQ(write(writer, sent.data(), sent.size()), ssize_t(sent.size()));
+        std::string received;
+        Line_reader::Result result;
+        while ((result = reader.next_line(received)) == Line_reader::Result::need_more)
+            reader.read_more(true);
+        if (result == Line_reader::Result::too_long)
+            console.refuse_long_line();
+        else
+            console.execute(received);
         const std::string printed = out.str();
 
         std::string fault;
-        if (reports > 1) {
+        if (result == Line_reader::Result::line && received != line) {
+            fault = "the reader gave another line: " + printable(received);
+        } else if (result == Line_reader::Result::too_long &&
+                   line.size() <= Line_reader::max_line_length_c) {
+            fault = "refused as too long";
+        } else if (reports > 1) {
             fault = "reported " + std::to_string(reports) + " errors";
         } else if (reports == 1) {
             ++refused;
@@ -358,6 +395,8 @@ TEST(Console_fuzz, refused_lines_report_one_known_error_and_change_nothing) {
                       << printable(printed);
     }
     std::cout.rdbuf(previous);
+    close(writer);
+    close(read_end);
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::cerr << "console fuzz: " << history.size() << " lines (" << refused << " refused) in "

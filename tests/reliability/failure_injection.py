@@ -9,21 +9,35 @@ program sets its own driver only when none is set.
 
 import os
 import shutil
+import signal
+import struct
 import subprocess
 import sys
 import tempfile
+import time
 
 SANITIZER_MARKS = ("Sanitizer", "runtime error:")
 ERROR = "Could not save screenshot!\n"
 
 
-def run(flotilla, args=(), stdin="quit\n", env_changes=None, unset=()):
+def environment(env_changes=None, unset=()):
     env = dict(os.environ, SDL_VIDEODRIVER="dummy", SDL_AUDIODRIVER="dummy")
     env.update(env_changes or {})
     for name in unset:
         env.pop(name, None)
-    return subprocess.run([flotilla, *args], input=stdin, env=env, capture_output=True,
-                          text=True, errors="replace", timeout=120)
+    return env
+
+
+def run(flotilla, args=(), stdin="quit\n", env_changes=None, unset=(), timeout=120, **options):
+    """Runs to the end; stdin may be text or bytes, the output is text."""
+    data = stdin.encode() if isinstance(stdin, str) else stdin
+    options.setdefault("stdout", subprocess.PIPE)
+    options.setdefault("stderr", subprocess.PIPE)
+    result = subprocess.run([flotilla, *args], input=data, env=environment(env_changes, unset),
+                            timeout=timeout, **options)
+    result.stdout = (result.stdout or b"").decode(errors="replace")
+    result.stderr = (result.stderr or b"").decode(errors="replace")
+    return result
 
 
 def sanitizer_report(result):
@@ -51,7 +65,8 @@ def missing_resource_files(flotilla):
 
 
 def missing_resource_folder(flotilla):
-    """A folder named by --resources or FLOTILLA_RESOURCES that is not there,
+    """A folder named by --resources or FLOTILLA_RESOURCES that is not there
+    (or is a file, a subfolder of the real one, or a 5,000-character name),
     even with pictures elsewhere, and a search that finds none: one line
     naming what was tried, exit status 1."""
     faults = []
@@ -63,7 +78,11 @@ def missing_resource_folder(flotilla):
         cases = (("--resources", flotilla, ["--resources", given], {"FLOTILLA_RESOURCES": resources},
                   given),
                  ("FLOTILLA_RESOURCES", flotilla, [], {"FLOTILLA_RESOURCES": from_env}, from_env),
-                 ("the search", alone, [], {}, os.path.join(tmp, "Resources")))
+                 ("the search", alone, [], {}, os.path.join(tmp, "Resources")),
+                 ("a file", flotilla, ["--resources", flotilla], {}, flotilla),
+                 ("a subfolder", flotilla, [], {"FLOTILLA_RESOURCES": resources + "/images"},
+                  resources + "/images"),
+                 ("a long name", flotilla, ["--resources", "/" + "a" * 5000], {}, "a" * 5000))
         for label, binary, args, env_changes, place in cases:
             result = run(binary, args, env_changes=env_changes,
                          unset=() if env_changes else ("FLOTILLA_RESOURCES",))
@@ -141,6 +160,170 @@ def far_coordinates(flotilla):
         if shown not in result.stdout:
             faults.append(f"status lacks {shown!r}")
     return faults
+
+
+MODES = (("headless", ["--headless"]), ("window", []))
+
+
+def one_line_error(result, *words):
+    """Exit status 1 and one line on stderr holding every word."""
+    message = result.stderr.strip()
+    return (result.returncode == 1 and message and "\n" not in message
+            and all(word in message for word in words) and not sanitizer_report(result))
+
+
+def hostile_console(flotilla):
+    """Control characters in names, NUL bytes, CRLF, overlong lines with and
+    without their newline, and a last line without one, through the real
+    standard-input reader of each mode: each refused line has its one error
+    and the lines after it run."""
+    long_line = b"A" * (100 * 1024) + b"\n"
+    script = (b"create Bad\x1b]0;title\x07 Cruiser 1 1\nisland Del\x7f 1 1 1 1\n" + long_line +
+              b"\0\0status\0\n" + b"status\r\n" + b"B" * (300 * 1024) + b"\nhelp\r\n" +
+              b"C" * (70 * 1024) + b"\nquit")
+    faults = []
+    for mode, args in MODES:
+        try:
+            result = run(flotilla, args, stdin=script, timeout=60)
+        except subprocess.TimeoutExpired:
+            faults.append(f"{mode}: the last line, quit without its newline, did not run")
+            continue
+        out = result.stdout
+        counts = {text: out.count(text) for text in
+                  ("Invalid name!\n", "Line too long!\n", "Island Exxon", "end the program\n")}
+        if counts != {"Invalid name!\n": 2, "Line too long!\n": 3, "Island Exxon": 1,
+                      "end the program\n": 1}:
+            faults.append(f"{mode}: {counts}")
+        if result.returncode != 0 or sanitizer_report(result) or "\x1b" in out:
+            faults.append(f"{mode}: exit status {result.returncode}, stderr {result.stderr!r}")
+    return faults
+
+
+def output_fails(flotilla):
+    """Standard output on a full disk, or a closed pipe with SIGPIPE ignored:
+    one line on stderr and exit status 1, in both modes."""
+    faults = []
+    for mode, args in MODES:
+        with open("/dev/full", "wb") as full:
+            result = run(flotilla, args, stdin="status\nquit\n", stdout=full,
+                         stderr=subprocess.PIPE)
+        if not one_line_error(result, "standard output"):
+            faults.append(f"{mode}, /dev/full: exit status {result.returncode}, "
+                          f"stderr {result.stderr!r}")
+        # Python ignores SIGPIPE, and the program keeps it so.
+        process = subprocess.Popen([flotilla, *args], stdin=subprocess.PIPE,
+                                   stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                                   env=environment(), restore_signals=False)
+        process.stdout.close()
+        _, err = process.communicate(b"status\n" * 50 + b"quit\n", timeout=120)
+        result = subprocess.CompletedProcess(process.args, process.returncode, "",
+                                             err.decode(errors="replace"))
+        if not one_line_error(result, "standard output"):
+            faults.append(f"{mode}, closed pipe: exit status {result.returncode}, "
+                          f"stderr {result.stderr!r}")
+    return faults
+
+
+def quit_while_busy(flotilla):
+    """A flood of lines and a tick of a million in the window: SIGTERM and
+    SIGINT each end the program within a second, whatever the console is
+    doing, and a closed standard input is not read as a console."""
+    faults = []
+    with tempfile.TemporaryDirectory() as tmp:
+        flood = os.path.join(tmp, "flood")
+        with open(flood, "wb") as out:
+            out.write(b"\n" * 300000 + b"tick 1000000\n")
+        for signal_number, delay in ((signal.SIGTERM, 1.0), (signal.SIGINT, 4.0)):
+            with open(flood, "rb") as stdin:
+                process = subprocess.Popen([flotilla], stdin=stdin, stdout=subprocess.DEVNULL,
+                                           stderr=subprocess.PIPE, env=environment())
+            time.sleep(delay)
+            sent = time.monotonic()
+            process.send_signal(signal_number)
+            try:
+                _, err = process.communicate(timeout=30)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.communicate()
+                faults.append(f"{signal_number.name} after {delay} s: still running 30 s later")
+                continue
+            took = time.monotonic() - sent
+            if took > 1.0 or process.returncode != 0 or any(
+                    mark.encode() in err for mark in SANITIZER_MARKS):
+                faults.append(f"{signal_number.name} after {delay} s: ended in {took:.2f} s, "
+                              f"exit status {process.returncode}, stderr {err[-2000:]!r}")
+    # With standard input closed the next file opened would become descriptor 0.
+    process = subprocess.Popen([flotilla], stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                               stderr=subprocess.PIPE, env=environment(),
+                               preexec_fn=lambda: os.close(0))
+    time.sleep(2)
+    process.send_signal(signal.SIGTERM)
+    out, err = process.communicate(timeout=30)
+    if process.returncode != 0 or b"Unrecognized command!" in out or err:
+        faults.append(f"standard input closed: exit status {process.returncode}, "
+                      f"stdout {out[-300:]!r}, stderr {err[-300:]!r}")
+    return faults
+
+
+def bmp(width, height):
+    """A 24-bit picture of the size, grey."""
+    row = (width * 3 + 3) // 4 * 4
+    pixels = (b"\x80" * (width * 3) + b"\0" * (row - width * 3)) * height
+    header = struct.pack("<2sIHHI", b"BM", 54 + len(pixels), 0, 0, 54)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
+    return header + info + pixels
+
+
+def damaged_resources(flotilla):
+    """Pictures and the font emptied, cut short, replaced by garbage, a
+    picture of the wrong size (a button too narrow for its text) or of one
+    pixel: one line naming the file, exit status 1, no memory fault. A font
+    cut short may be used for what it still holds."""
+    resources = os.path.join(os.path.dirname(flotilla), "Resources")
+    faults = []
+    damages = {"empty": lambda data: b"", "truncated": lambda data: data[:len(data) // 2],
+               "garbage": lambda data: bytes(range(256)) * 8}
+    pictures = {"wrong size": bmp(29, 20), "one pixel": bmp(1, 1)}
+    with tempfile.TemporaryDirectory() as tmp:
+        copy = os.path.join(tmp, "Resources")
+        shutil.copytree(resources, copy)
+        for name in ("GUIImages/button.bmp", "GUIImages/corner2.bmp", "images/ship_front.bmp",
+                     "GUIFonts/arial.ttf"):
+            path = os.path.join(copy, name)
+            with open(path, "rb") as original:
+                data = original.read()
+            cases = dict(damages, **(pictures if name.endswith(".bmp") else {}))
+            for label, damage in cases.items():
+                with open(path, "wb") as damaged:
+                    damaged.write(damage(data) if callable(damage) else damage)
+                result = run(flotilla, ["--resources", copy])
+                # The font is read as glyphs are needed: cut short, it may
+                # still serve the glyphs the window draws.
+                lenient = name.endswith(".ttf") and label == "truncated"
+                if not (one_line_error(result, os.path.basename(name)) or
+                        (lenient and result.returncode == 0 and not sanitizer_report(result))):
+                    faults.append(f"{name} {label}: exit status {result.returncode}, "
+                                  f"stderr {result.stderr[-2000:]!r}")
+            with open(path, "wb") as restored:
+                restored.write(data)
+    return faults
+
+
+def screenshot_places(flotilla):
+    """A relative name is taken from where the program was started; a named
+    pipe is refused at once, with the usual error line."""
+    with tempfile.TemporaryDirectory() as tmp:
+        os.mkfifo(os.path.join(tmp, "pipe"))
+        try:
+            result = run(flotilla, stdin="screenshot shot.bmp\nscreenshot pipe\nquit\n",
+                         cwd=tmp, timeout=30)
+        except subprocess.TimeoutExpired:
+            return ["the screenshot waited on a named pipe"]
+        written = os.path.isfile(os.path.join(tmp, "shot.bmp"))
+    if not written or result.stdout.count(ERROR) != 1 or result.returncode != 0:
+        return [f"shot.bmp written: {written}, exit status {result.returncode}, "
+                f"stdout {result.stdout[-500:]!r}"]
+    return []
 
 
 def main():

@@ -7,6 +7,9 @@
 //
 //   FLOTILLA_MONKEY_EVENTS  how many SDL events (default 20000)
 //   FLOTILLA_MONKEY_SEED    the seed (default fixed; printed either way)
+//
+// Resident memory after the warm-up and at the end must not grow past a
+// fixed bound. A quit it did not send (SIGTERM, SIGINT) stops it.
 
 #include "Reliability_support.h"
 
@@ -33,6 +36,19 @@
 namespace {
 
 using P = GUI::DispPoint;
+
+// Growth of resident memory from the end of the warm-up (a tenth of the
+// events) allowed by the end. What a run keeps is a few ships and views; a
+// dialogue box is about 290 kB, so boxes piling up cross this within a
+// few thousand events. AddressSanitizer keeps freed memory in quarantine
+// (bounded below) and shadows what is allocated, so its builds are allowed
+// more.
+const long max_fleet_c = 30;
+#if defined(__SANITIZE_ADDRESS__)
+const long max_growth_kb_c = 96 * 1024;
+#else
+const long max_growth_kb_c = 24 * 1024;
+#endif
 
 GUI_Controller* the_controller = nullptr;
 int console_input = -1;
@@ -210,19 +226,39 @@ private:
         return names[pick(static_cast<int>(names.size()))];
     }
 
+    // A ship whose bridge view is open, if any.
+    std::string watched_ship() {
+        std::vector<std::string> names;
+        const Model* model = Model::get();
+        for (auto it = model->ships_begin_iter(); it != model->ships_end_iter(); ++it) {
+            try {
+                the_controller->get_bridge_view((*it)->get_name());
+                names.push_back((*it)->get_name());
+            } catch (const Error&) {
+            }
+        }
+        return names.empty() ? ship_name() : names[pick(static_cast<int>(names.size()))];
+    }
+
     // The console works beside the window: views come and go under the
-    // user's hands, and new ships replace the sunk.
+    // user's hands, and new ships replace the sunk. Bridges are closed as
+    // often as opened and the fleet stays small, so that what the world
+    // rightly holds stays level and any growth of memory is a fault.
     void console_line() {
         const std::string ship = ship_name(), other = ship_name();
+        const Model* model = Model::get();
+        const bool fleet_full =
+            std::distance(model->ships_begin_iter(), model->ships_end_iter()) >= max_fleet_c;
         auto number = [this](int below) { return " " + std::to_string(pick(below)); };
         const std::string lines[] = {"close_map",
                                      "open_map",
                                      "open_bridge " + ship + number(600) + number(600),
-                                     "close_bridge " + ship,
+                                     "close_bridge " + watched_ship(),
                                      pick(2) ? "go" : "pause",
-                                     "create M" + std::to_string(pushed) +
-                                         (pick(2) ? " Cruiser" : " Torpedo_boat") + number(40) +
-                                         number(40),
+                                     fleet_full ? "status"
+                                                : "create M" + std::to_string(pushed) +
+                                                      (pick(2) ? " Cruiser" : " Torpedo_boat") +
+                                                      number(40) + number(40),
                                      ship + " attack " + other,
                                      ship + " position" + number(50) + number(50) + " 10"};
         const std::string text = lines[pick(8)] + "\n";
@@ -242,7 +278,10 @@ TEST(Monkey, random_input_while_the_world_runs_leaves_a_working_program) {
     std::mt19937 batches(static_cast<unsigned>(seed));
     const auto start = std::chrono::steady_clock::now();
     bool quit_sent = false;
+    int own_quits_pending = 0;
     long batches_run = 0;
+    const unsigned long warm_up = events / 10;
+    long warm_kb = -1;
     try {
         while (static_cast<unsigned long>(monkey.pushed) < events) {
             // SDL 1.2 queues at most 127 events; an action pushes at most 21.
@@ -252,9 +291,16 @@ TEST(Monkey, random_input_while_the_world_runs_leaves_a_working_program) {
             if (!quit_sent && static_cast<unsigned long>(monkey.pushed) + 200 >= events) {
                 monkey.quit();
                 quit_sent = true;
+                ++own_quits_pending;
             }
-            run_frames(1);
+            // A quit the monkey did not send (SIGTERM from `timeout`, SIGINT)
+            // ends the run: SDL turns both into the same event.
+            if (run_frames(1) == 0 && own_quits_pending-- == 0) {
+                FAIL() << "stopped by a quit from outside after " << monkey.pushed << " events";
+            }
             ++batches_run;
+            if (warm_kb < 0 && static_cast<unsigned long>(monkey.pushed) >= warm_up)
+                warm_kb = resident_kb();
         }
     } catch (...) {
         FAIL() << "an exception left the event loop after " << monkey.pushed << " events (seed "
@@ -262,8 +308,11 @@ TEST(Monkey, random_input_while_the_world_runs_leaves_a_working_program) {
     }
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const long end_kb = resident_kb();
     std::cerr << "monkey: " << monkey.pushed << " events in " << batches_run << " batches, "
-              << seconds << " s" << std::endl;
+              << seconds << " s; resident " << warm_kb << " kB after warm-up, " << end_kb
+              << " kB at the end" << std::endl;
+    EXPECT_LT(end_kb - warm_kb, max_growth_kb_c) << "memory grew";
 
     monkey.quit();
     run_frames(1000); // ends at the quit
@@ -273,6 +322,75 @@ TEST(Monkey, random_input_while_the_world_runs_leaves_a_working_program) {
         EXPECT_NE(status.find("Island " + std::string(island) + " at position"), std::string::npos)
             << status;
 }
+
+namespace {
+// What drawing every open view and the window costs once, in ms: the work of
+// a frame without its wait.
+double draw_cost_ms() {
+    const int rounds = 20;
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < rounds; ++i) {
+        the_controller->command_view_show();
+        the_controller->get_window().refresh();
+    }
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+               .count() /
+           rounds;
+}
+
+void type_console(const std::string& text) {
+    if (write(console_input, text.data(), text.size()) != ssize_t(text.size()))
+        ADD_FAILURE() << "the console pipe refused a line";
+    do
+        run_frames(1);
+    while (the_controller->has_console_work());
+}
+} // namespace
+
+// Ships made, watched from a bridge, sunk and gone, over and over: what each
+// leaves behind would show as growing memory or a growing cost of a frame.
+//
+//   FLOTILLA_SOAK_CYCLES  how many (default 100; thousands by hand)
+TEST(Window_soak, ships_made_and_sunk_and_bridges_opened_and_closed_leave_no_trace) {
+    const unsigned long cycles = env_number("FLOTILLA_SOAK_CYCLES", 100);
+    const unsigned long warm_up = cycles / 10;
+    type_console("create Gunner Cruiser 90 90\n");
+    long warm_kb = -1;
+    double warm_cost = 0;
+    const auto start = std::chrono::steady_clock::now();
+    for (unsigned long i = 0; i < cycles; ++i) {
+        const std::string name = "V" + std::to_string(i);
+        type_console("create " + name + " Tanker 90.5 90.5\nopen_bridge " + name +
+                     " 300 300\nclose_bridge " + name + "\n");
+        // The world the monkey left may still be running, and its ships
+        // may get in the way: a few rounds are allowed.
+        for (int round = 0; round < 10 && Model::get()->is_ship_present(name); ++round)
+            type_console("Gunner attack " + name + "\ntick 3\n");
+        ASSERT_FALSE(Model::get()->is_ship_present(name)) << "not sunk in cycle " << i;
+        if (i == warm_up) {
+            warm_kb = resident_kb();
+            warm_cost = draw_cost_ms();
+        }
+    }
+    const long end_kb = resident_kb();
+    const double end_cost = draw_cost_ms();
+    std::cerr << "window soak: " << cycles << " cycles in "
+              << std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count()
+              << " s; resident " << warm_kb << " kB after warm-up, " << end_kb
+              << " kB at the end; a frame's drawing " << warm_cost << " ms, then " << end_cost
+              << " ms" << std::endl;
+    EXPECT_LT(end_kb - warm_kb, max_growth_kb_c) << "memory grew";
+    // Generous: the machine is shared, and one slow sample must not fail it.
+    EXPECT_LT(end_cost, 2 * warm_cost + 1.0) << "a frame costs more than it did";
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+// The quarantine would otherwise grow to 256 MB and hide any growth of
+// ours; ASAN_OPTIONS can still set it.
+extern "C" const char* __asan_default_options() {
+    return "quarantine_size_mb=32";
+}
+#endif
 
 int main(int argc, char** argv) {
     setenv("SDL_VIDEODRIVER", "dummy", 1);

@@ -38,15 +38,6 @@ const int sample_every_c = 10000;
 const std::size_t warships_c = 10;
 const char* const islands_c[] = {"Exxon", "Shell", "Bermuda", "Treasure_Island", "Depot"};
 
-long resident_kb() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::strtol(line.c_str() + 6, nullptr, 10);
-    }
-    return -1;
-}
-
 // What a ship says of itself: its standing orders are not public otherwise.
 std::string orders_of(const Ship& ship) {
     return described([&ship] { ship.describe(); });

@@ -15,6 +15,8 @@ GUI_Controller& controller() {
 void type_console(const std::string& text) {
     ASSERT_EQ(write(console_input, text.data(), text.size()), ssize_t(text.size()));
     run_frames(1);
+    while (controller().has_console_work())
+        run_frames(1);
 }
 
 int main(int argc, char** argv) {

@@ -64,11 +64,14 @@ TEST_F(Map_and_panel, a_press_on_the_clear_part_of_an_icon_reaches_what_lies_ben
 
 // A closed box must give up the keyboard (a key for it afterwards would
 // reach a destroyed field) and its field's timers (checked on tear-down).
-// Return and Escape in its field do as its buttons do.
+// Return and Escape in its field do as its buttons do. Clicks while it is
+// open bring no second box (each would pile up another).
 TEST_F(Map_and_panel, a_ship_name_box_keeps_a_wrong_name_answers_its_keys_and_closes_for_good) {
     click_now(place::background);
     GUI::TextField* field = dialogue_field();
     ASSERT_NE(field, nullptr);
+    click_now(place::background);
+    EXPECT_EQ(dialogue_field(), field);
     click(place::field);
     type_text("Nobody");
     push_key(SDLK_RETURN);
