@@ -28,6 +28,8 @@ public:
     // end of input).
     bool read_more(bool wait);
     bool at_end() const { return ended; }
+    // True when a newline has been read that next_line has not reached.
+    bool has_complete_line() const { return buffer.find('\n', scanned) != std::string::npos; }
 
 private:
     int fd;

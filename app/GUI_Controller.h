@@ -91,8 +91,11 @@ public:
     WorldCommands& get_commands() { return commands; }
     GUI::Window& get_window() { return window; }
     MainView* get_main_view() const { return main_view; }
-    // True while ticks of a `tick N` still wait for their frames.
-    bool has_console_work() const { return console.has_pending_ticks(); }
+    // True while ticks of a `tick N`, or lines already read, still wait for
+    // their frames.
+    bool has_console_work() const {
+        return console.has_pending_ticks() || console_input.has_complete_line();
+    }
 
 private:
     MapViewController* map_controller = nullptr;
