@@ -1,10 +1,11 @@
 #include "app/StandardOutput.h"
 
+#include "sim/Fixed_format.h"
+
 #include "gui/Trace.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -17,9 +18,6 @@ namespace {
 // headless writes without pause.
 const std::size_t flush_threshold_c = 1 << 20;
 const std::size_t initial_capacity_c = 1 << 16;
-// Fixed notation of the largest double with this many decimals fits in the
-// formatting buffer below.
-const std::streamsize max_fast_precision_c = 40;
 
 // Leaves at once: exit() would run the handlers that write their own
 // farewell to the same broken output.
@@ -36,19 +34,11 @@ const std::streamsize max_fast_precision_c = 40;
 
 Fixed_num_put::iter_type Fixed_num_put::do_put(iter_type out, std::ios_base& stream, char fill,
                                                double value) const {
-    const std::ios_base::fmtflags flags = stream.flags();
-    const std::ios_base::fmtflags unusual =
-        std::ios_base::showpos | std::ios_base::uppercase | std::ios_base::showpoint;
-    const std::streamsize precision = stream.precision();
-    if ((flags & std::ios_base::floatfield) != std::ios_base::fixed || (flags & unusual) ||
-        stream.width() != 0 || precision < 0 || precision > max_fast_precision_c)
+    char text[400]; // the largest double, with 40 decimals
+    char* end = text;
+    if (!append_fixed(end, text + sizeof text, value, stream))
         return std::num_put<char>::do_put(out, stream, fill, value);
-    char text[400];
-    const std::to_chars_result result = std::to_chars(
-        text, text + sizeof text, value, std::chars_format::fixed, static_cast<int>(precision));
-    if (result.ec != std::errc())
-        return std::num_put<char>::do_put(out, stream, fill, value);
-    return std::copy(text, result.ptr, out);
+    return std::copy(text, end, out);
 }
 
 Output_buffer::Output_buffer(int fd_) : fd(fd_) {

@@ -1,6 +1,7 @@
 #include "sim/Geometry.h"
 
-#include <charconv>
+#include "sim/Fixed_format.h"
+
 #include <cmath>
 #include <ostream>
 
@@ -95,26 +96,6 @@ Polar_vector operator/(const Polar_vector& pv, double s) {
 Polar_vector operator/(double s, const Polar_vector& pv) {
     return pv / s;
 }
-
-namespace {
-
-// Appends a number as a stream in plain fixed notation writes it (printf's
-// rounding, which std::to_chars shares); false when the stream asks for more.
-bool append_fixed(char*& out, char* end, double value, const std::ostream& os) {
-    const std::ios::fmtflags unusual =
-        std::ios::showpos | std::ios::uppercase | std::ios::showpoint;
-    if ((os.flags() & std::ios::floatfield) != std::ios::fixed || (os.flags() & unusual) ||
-        os.width() != 0 || os.precision() < 0 || os.precision() > 40)
-        return false;
-    const std::to_chars_result written =
-        std::to_chars(out, end, value, std::chars_format::fixed, static_cast<int>(os.precision()));
-    if (written.ec != std::errc())
-        return false;
-    out = written.ptr;
-    return true;
-}
-
-} // namespace
 
 std::ostream& operator<<(std::ostream& os, const Point& p) {
     // Every ship's news has a point or two every tick: one write of the
