@@ -3,6 +3,7 @@
 #include "gui/Colors.h"
 #include "gui/TextView.h"
 #include "views/SimObjView.h"
+#include "views/Slab.h"
 
 #include <map>
 
@@ -97,7 +98,11 @@ std::shared_ptr<const GUI::Sprite> icon_label(const std::string& name) {
         label.refresh();
         SDL_Surface* shown = label.get_display_ptr();
         const std::uint32_t see_through = mapped(shown, label.get_clear_color());
-        return std::make_shared<const GUI::Sprite>(
-            shown, [see_through](std::uint32_t pixel) { return pixel == see_through; });
+        // Labels are drawn in the order they were made, as icons are: side
+        // by side in memory, each within one pair of cache lines.
+        static Slab* slab = new Slab(256);
+        return std::allocate_shared<const GUI::Sprite>(
+            Slab_allocator<GUI::Sprite>(*slab), shown,
+            [see_through](std::uint32_t pixel) { return pixel == see_through; });
     });
 }

@@ -3,6 +3,7 @@
 #include "gui/Drawing.h"
 #include "views/IconController.h"
 #include "views/MapViewController.h"
+#include "views/Slab.h"
 
 #include <algorithm>
 #include <utility>
@@ -22,6 +23,12 @@ public:
     void composite_onto(SDL_Surface*, GUI::DispPoint) override {}
 };
 
+// For the whole run: icons may outlive any static object.
+Slab& icon_slab() {
+    static Slab* slab = new Slab(sizeof(SimObjView));
+    return *slab;
+}
+
 } // namespace
 
 SimObjView::SimObjView(const std::string& name_, const GUIImage& own_picture,
@@ -30,17 +37,25 @@ SimObjView::SimObjView(const std::string& name_, const GUIImage& own_picture,
 
 SimObjView::SimObjView(const std::string& name_, std::shared_ptr<IconPicture> picture_,
                        IconController* controller_)
-    : GUI::View(1, 1, Surfaceless{}), name(name_), controller(controller_),
-      picture(std::move(picture_)), label(icon_label(name)) {
-    const GUI::Sprite& look = picture->appearance(0);
-    resize(std::max(look.get_w(), label->get_w()), look.get_h());
+    : GUI::View(1, 1, Surfaceless{}), look(&picture_->appearance(0)), label_look(nullptr),
+      name(name_), controller(controller_), picture(std::move(picture_)), label(icon_label(name)) {
+    label_look = label.get();
+    resize(std::max(look->get_w(), label->get_w()), look->get_h());
     set_clear_color(clear);
-    picture_part = new IconPart(look.get_w(), look.get_h());
+    picture_part = new IconPart(look->get_w(), look->get_h());
     attach_subview(picture_part, GUI::DispPoint(0, 0));
     attach_subview(new IconPart(label->get_w(), label->get_h()), GUI::DispPoint(0, 0));
 }
 
 SimObjView::~SimObjView() = default;
+
+void* SimObjView::operator new(std::size_t size) {
+    return icon_slab().allocate(size);
+}
+
+void SimObjView::operator delete(void* icon, std::size_t size) {
+    icon_slab().release(icon, size);
+}
 
 bool SimObjView::handle_mouse_down(GUI::DispPoint) {
     toggle_select();
@@ -57,22 +72,22 @@ void SimObjView::toggle_select() {
     if (!is_selected() && controller)
         controller->select(name);
     ++toggles;
+    look = &picture->appearance(toggles);
     // The icon grows and shrinks with its picture's halo.
-    const GUI::Sprite& look = picture->appearance(toggles);
-    const GUI::DispPoint growth(look.get_w() - picture_part->get_w(),
-                                look.get_h() - picture_part->get_h());
-    picture_part->resize(look.get_w(), look.get_h());
+    const GUI::DispPoint growth(look->get_w() - picture_part->get_w(),
+                                look->get_h() - picture_part->get_h());
+    picture_part->resize(look->get_w(), look->get_h());
     resize(get_w() + growth.x, get_h() + growth.y);
 }
 
 void SimObjView::composite_onto(SDL_Surface* destination, GUI::DispPoint at) {
     const GUI::DispPoint size(get_w(), get_h());
-    picture->appearance(toggles).draw(destination, at, size);
-    label->draw(destination, at, size);
+    look->draw(destination, at, size);
+    label_look->draw(destination, at, size);
 }
 
 bool SimObjView::hit_at(GUI::DispPoint position) {
-    return picture->appearance(toggles).covers(position) || label->covers(position);
+    return look->covers(position) || label_look->covers(position);
 }
 
 SimObjViewImpl::SimObjViewImpl(const std::string& name_, const GUIImage& image_,

@@ -30,6 +30,9 @@ public:
     SimObjView(const std::string& name, std::shared_ptr<IconPicture> picture_,
                IconController* controller_);
     ~SimObjView() override;
+    // Icons of a view lie side by side in memory (see Slab.h).
+    static void* operator new(std::size_t size);
+    static void operator delete(void* icon, std::size_t size);
 
     bool handle_mouse_down(GUI::DispPoint position) override;
     void composite_onto(SDL_Surface* destination, GUI::DispPoint at) override;
@@ -43,9 +46,13 @@ public:
     bool is_selected() const { return toggles % 2 == 1; }
 
 private:
+    // What a frame reads, first: right after the view's own position and
+    // size, so that drawing an icon touches as few cache lines as it can.
+    const GUI::Sprite* look;
+    const GUI::Sprite* label_look;
     std::string name;
     IconController* controller;
-    std::shared_ptr<IconPicture> picture;
+    std::shared_ptr<IconPicture> picture; // keeps `look` alive
     std::shared_ptr<const GUI::Sprite> label;
     std::size_t toggles = 0;
     GUI::View* picture_part;
