@@ -43,9 +43,19 @@ private:
         std::uint16_t length;
         std::uint32_t first_byte; // in `pixels`
     };
+    // What drawing a label reads comes first and together: thousands of
+    // labels are drawn a frame, and each costs the cache lines it touches.
     int w;
     int h;
     int bytes_per_pixel;
+    bool has_masks = false;
+    std::uint32_t colour = 0; // its first bytes, for a sprite of bits
+    // For a sprite of one colour no larger than 64 x 16 (a label): the opaque
+    // pixels of each row as bits, lowest bit leftmost, and the colour. Kept
+    // in the sprite itself: thousands of labels are drawn a frame, and each
+    // would otherwise wait on memory twice.
+    static constexpr int max_mask_rows_c = 16;
+    std::array<std::uint64_t, max_mask_rows_c> row_masks{};
 
     struct Clip {
         int left;
@@ -59,15 +69,6 @@ private:
     void copy_runs(SDL_Surface* destination, DispPoint at, Clip clip) const;
     std::vector<Run> runs; // by row, then left to right
     std::vector<std::uint8_t> pixels;
-    // For a sprite of one colour no larger than 64 x 16 (a label): the opaque
-    // pixels of each row as bits, lowest bit leftmost, and the colour. Kept
-    // in the sprite itself: thousands of labels are drawn a frame, and each
-    // would otherwise wait on memory twice.
-    static constexpr int max_mask_rows_c = 16;
-    std::array<std::uint64_t, max_mask_rows_c> row_masks{};
-    bool has_masks = false;
-    std::uint32_t colour = 0; // its first bytes, for a sprite of bits
-
     void keep_as_masks_if_one_colour();
     template <typename Unit>
     void fill_masks(SDL_Surface* destination, DispPoint at, Clip clip) const;

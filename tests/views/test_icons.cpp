@@ -129,3 +129,39 @@ TEST_F(Icon_test, IconsOfOneKindAndOneNameShareTheirLooks) {
     EXPECT_EQ(&blip->appearance(0), first_look) << "looks are made once, not per selection";
     EXPECT_TRUE(blip->appearance(98) == blip->appearance(2));
 }
+
+// A sprite copies what a colour-keyed blit of its picture copies, in each
+// pixel size the display may have, wherever the destination's edges cut it:
+// for a picture of one colour (drawn from rows of bits, in groups of pixels
+// where the processor allows) and for one of many.
+TEST_F(Icon_test, SpritesCopyWhatAKeyedBlitCopiesInEveryPixelSize) {
+    for (int bits : {16, 32}) {
+        SDL_Surface* text = createText2("S1234 W", 12, white_c);
+        const GUIImage blip("images/blip.bmp", false, white_c);
+        for (SDL_Surface* source : {text, static_cast<SDL_Surface*>(blip)}) {
+            GUIImage picture(
+                SDL_CreateRGBSurface(SDL_SWSURFACE, source->w, source->h, bits, 0, 0, 0, 0));
+            const Uint32 key = SDL_MapRGB(picture->format, 255, 0, 255);
+            SDL_FillRect(picture, nullptr, key);
+            SDL_BlitSurface(source, nullptr, picture, nullptr);
+            SDL_SetColorKey(picture, SDL_SRCCOLORKEY, key);
+            const GUI::Sprite sprite(picture, [key](std::uint32_t pixel) { return pixel == key; });
+            for (const GUI::DispPoint at : {GUI::DispPoint(3, 2), GUI::DispPoint(-5, -3),
+                                            GUI::DispPoint(61 - source->w / 2, 7)}) {
+                GUIImage blitted(SDL_CreateRGBSurface(SDL_SWSURFACE, 61, 13, bits, 0, 0, 0, 0));
+                GUIImage drawn(SDL_CreateRGBSurface(SDL_SWSURFACE, 61, 13, bits, 0, 0, 0, 0));
+                SDL_FillRect(blitted, nullptr, SDL_MapRGB(blitted->format, 127, 176, 212));
+                SDL_FillRect(drawn, nullptr, SDL_MapRGB(drawn->format, 127, 176, 212));
+                SDL_Rect where = {static_cast<Sint16>(at.x), static_cast<Sint16>(at.y), 0, 0};
+                SDL_BlitSurface(picture, nullptr, blitted, &where);
+                sprite.draw(drawn, at, GUI::DispPoint(source->w, source->h));
+                int wrong = 0;
+                for (int y = 0; y < 13; ++y)
+                    for (int x = 0; x < 61; ++x)
+                        wrong += getpixel(blitted, x, y) != getpixel(drawn, x, y);
+                EXPECT_EQ(wrong, 0) << bits << " bits at " << str(at);
+            }
+        }
+        SDL_FreeSurface(text);
+    }
+}
