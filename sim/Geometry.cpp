@@ -19,9 +19,6 @@ double to_other_degrees(double degrees) {
     return std::fmod(450. - degrees, 360.);
 }
 
-Cartesian_vector::Cartesian_vector(const Point& p1, const Point& p2)
-    : delta_x(p2.x - p1.x), delta_y(p2.y - p1.y) {}
-
 Cartesian_vector::Cartesian_vector(const Polar_vector& pv)
     : delta_x(pv.r * std::cos(pv.theta)), delta_y(pv.r * std::sin(pv.theta)) {}
 
@@ -48,40 +45,11 @@ bool operator!=(const Point& p1, const Point& p2) {
     return !(p1 == p2);
 }
 
-Cartesian_vector operator-(const Point& p1, const Point& p2) {
-    return Cartesian_vector(p1.x - p2.x, p1.y - p2.y);
-}
-
-Point operator+(const Point& p, const Cartesian_vector& cv) {
-    return Point(p.x + cv.delta_x, p.y + cv.delta_y);
-}
-Point operator+(const Cartesian_vector& cv, const Point& p) {
-    return p + cv;
-}
 Point operator+(const Point& p, const Polar_vector& pv) {
     return p + Cartesian_vector(pv);
 }
 Point operator+(const Polar_vector& pv, const Point& p) {
     return p + pv;
-}
-
-Cartesian_vector operator+(const Cartesian_vector& cv1, const Cartesian_vector& cv2) {
-    return Cartesian_vector(cv1.delta_x + cv2.delta_x, cv1.delta_y + cv2.delta_y);
-}
-Cartesian_vector operator-(const Cartesian_vector& cv1, const Cartesian_vector& cv2) {
-    return Cartesian_vector(cv1.delta_x - cv2.delta_x, cv1.delta_y - cv2.delta_y);
-}
-Cartesian_vector operator*(const Cartesian_vector& cv, double s) {
-    return Cartesian_vector(cv.delta_x * s, cv.delta_y * s);
-}
-Cartesian_vector operator*(double s, const Cartesian_vector& cv) {
-    return cv * s;
-}
-Cartesian_vector operator/(const Cartesian_vector& cv, double s) {
-    return Cartesian_vector(cv.delta_x / s, cv.delta_y / s);
-}
-Cartesian_vector operator/(double s, const Cartesian_vector& cv) {
-    return cv / s;
 }
 
 Polar_vector operator*(const Polar_vector& pv, double s) {

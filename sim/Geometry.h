@@ -28,7 +28,8 @@ struct Cartesian_vector {
     Cartesian_vector() : delta_x(0.), delta_y(0.) {}
     Cartesian_vector(double delta_x_, double delta_y_) : delta_x(delta_x_), delta_y(delta_y_) {}
     // The displacement that takes p1 to p2.
-    Cartesian_vector(const Point& p1, const Point& p2);
+    Cartesian_vector(const Point& p1, const Point& p2)
+        : delta_x(p2.x - p1.x), delta_y(p2.y - p1.y) {}
     explicit Cartesian_vector(const Polar_vector& pv);
 };
 
@@ -45,18 +46,37 @@ double cartesian_distance(const Point& p1, const Point& p2);
 
 bool operator==(const Point& p1, const Point& p2);
 bool operator!=(const Point& p1, const Point& p2);
-Cartesian_vector operator-(const Point& p1, const Point& p2);
-Point operator+(const Point& p, const Cartesian_vector& cv);
-Point operator+(const Cartesian_vector& cv, const Point& p);
+// Defined here: the views do this arithmetic for every object every frame.
+inline Cartesian_vector operator-(const Point& p1, const Point& p2) {
+    return Cartesian_vector(p1.x - p2.x, p1.y - p2.y);
+}
+inline Point operator+(const Point& p, const Cartesian_vector& cv) {
+    return Point(p.x + cv.delta_x, p.y + cv.delta_y);
+}
+inline Point operator+(const Cartesian_vector& cv, const Point& p) {
+    return p + cv;
+}
 Point operator+(const Point& p, const Polar_vector& pv);
 Point operator+(const Polar_vector& pv, const Point& p);
-Cartesian_vector operator+(const Cartesian_vector& cv1, const Cartesian_vector& cv2);
-Cartesian_vector operator-(const Cartesian_vector& cv1, const Cartesian_vector& cv2);
-Cartesian_vector operator*(const Cartesian_vector& cv, double s);
-Cartesian_vector operator*(double s, const Cartesian_vector& cv);
+inline Cartesian_vector operator+(const Cartesian_vector& cv1, const Cartesian_vector& cv2) {
+    return Cartesian_vector(cv1.delta_x + cv2.delta_x, cv1.delta_y + cv2.delta_y);
+}
+inline Cartesian_vector operator-(const Cartesian_vector& cv1, const Cartesian_vector& cv2) {
+    return Cartesian_vector(cv1.delta_x - cv2.delta_x, cv1.delta_y - cv2.delta_y);
+}
+inline Cartesian_vector operator*(const Cartesian_vector& cv, double s) {
+    return Cartesian_vector(cv.delta_x * s, cv.delta_y * s);
+}
+inline Cartesian_vector operator*(double s, const Cartesian_vector& cv) {
+    return cv * s;
+}
 // Both operand orders divide the vector by the scalar.
-Cartesian_vector operator/(const Cartesian_vector& cv, double s);
-Cartesian_vector operator/(double s, const Cartesian_vector& cv);
+inline Cartesian_vector operator/(const Cartesian_vector& cv, double s) {
+    return Cartesian_vector(cv.delta_x / s, cv.delta_y / s);
+}
+inline Cartesian_vector operator/(double s, const Cartesian_vector& cv) {
+    return cv / s;
+}
 Polar_vector operator*(const Polar_vector& pv, double s);
 Polar_vector operator*(double s, const Polar_vector& pv);
 // Both operand orders divide the length by the scalar.
