@@ -428,8 +428,6 @@ void GUI_Controller::poll_console() {
 }
 
 int SDL_main(int argc, char* argv[]) {
-    std::cout.setf(std::ios::fixed, std::ios::floatfield);
-    std::cout.precision(2);
     const Options options = Options::parse(
         argc > 0 ? std::vector<std::string>(argv + 1, argv + argc) : std::vector<std::string>());
     try {

@@ -88,7 +88,6 @@ public:
     void load_world(const std::string& file_name) override;
     void redraw_views() override { command_view_show(); }
 
-    WorldCommands& get_commands() { return commands; }
     GUI::Window& get_window() { return window; }
     MainView* get_main_view() const { return main_view; }
     // True while ticks of a `tick N`, or lines already read, still wait for
