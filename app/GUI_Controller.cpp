@@ -278,12 +278,20 @@ void GUI_Controller::command_go() {
     GUI::App* app = GUI::App::get();
     update_timer = app->repeat_on_timer([] { Model::get()->update(); }, every_frame_c, true);
     view_timer = app->repeat_on_timer([this] { command_view_show(); }, every_frame_c, true);
+    show_running_state();
 }
 
 void GUI_Controller::command_pause() {
     GUI::App* app = GUI::App::get();
     app->cancel_timer_op(update_timer);
     app->cancel_timer_op(view_timer);
+    update_timer = view_timer = nullptr;
+    show_running_state();
+}
+
+void GUI_Controller::show_running_state() {
+    if (info_panel)
+        info_panel->get_go_pause_button()->show_state();
 }
 
 void GUI_Controller::command_view_show() {
@@ -304,20 +312,16 @@ std::shared_ptr<Commandable_object> GUI_Controller::get_selected_ship() {
     return map_controller->get_selected();
 }
 
-bool GUI_Controller::is_running() const {
-    return info_panel->get_go_pause_button()->is_running();
-}
-
 void GUI_Controller::go() {
     if (is_running())
         throw Error(error_AlreadyRunning_c);
-    info_panel->get_go_pause_button()->operation();
+    command_go();
 }
 
 void GUI_Controller::pause() {
     if (!is_running())
         throw Error(error_NotRunning_c);
-    info_panel->get_go_pause_button()->operation();
+    command_pause();
 }
 
 void GUI_Controller::open_bridge(const std::string& ship_name, int x, int y) {

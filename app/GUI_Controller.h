@@ -64,6 +64,9 @@ public:
     void close_bridge_view(const std::string& name);
     void describe_all_names_to_view(std::shared_ptr<GUI_based_view> view);
 
+    // Whether simulated time runs: the world's timers are registered. The
+    // run/pause button only shows it.
+    bool is_running() const { return update_timer != nullptr; }
     void command_go();
     void command_pause();
     // Draws every open view: the map first, then the bridges in opening order.
@@ -118,7 +121,7 @@ private:
     void close_view(const std::shared_ptr<GUI_based_view>& view);
     void set_up(const std::string& world_file);
     void close_all_views();
-    bool is_running() const;
+    void show_running_state();
     void poll_console();
     template <typename F> void ask_for_name(const std::string& prompt, F action);
 };
