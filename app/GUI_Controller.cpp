@@ -137,6 +137,10 @@ void GUI_Controller::set_up(const std::string& world_file) {
 }
 
 GUI_Controller::~GUI_Controller() {
+    // The application and its loop outlive the controller (the loop can be
+    // run again after run() returns): the timer commands that call back into
+    // the controller go when it goes.
+    cancel_timers();
     close_all_views();
 }
 
@@ -154,8 +158,17 @@ void GUI_Controller::run(const std::vector<std::string>& scripts) {
     }
     if (TerminalConsole::wanted())
         terminal = std::make_unique<TerminalConsole>(Console::prompt, console_completions);
-    GUI::App::get()->repeat_on_timer([this] { poll_console(); }, -1.0, true);
+    console_timer = GUI::App::get()->repeat_on_timer([this] { poll_console(); }, -1.0, true);
     GUI::App::get()->run(&window);
+}
+
+void GUI_Controller::cancel_timers() {
+    GUI::App* app = GUI::App::get();
+    for (GUI::GUITimer_command** timer : {&update_timer, &view_timer, &console_timer}) {
+        if (*timer)
+            app->cancel_timer_op(*timer);
+        *timer = nullptr;
+    }
 }
 
 std::shared_ptr<Island> GUI_Controller::add_island(const std::string& name, Point position,

@@ -107,6 +107,7 @@ private:
     GUI::Window window;
     GUI::GUITimer_command* update_timer = nullptr;
     GUI::GUITimer_command* view_timer = nullptr;
+    GUI::GUITimer_command* console_timer = nullptr;
     std::string selected_name;
 
     WorldCommands commands;
@@ -121,6 +122,7 @@ private:
     void close_view(const std::shared_ptr<GUI_based_view>& view);
     void set_up(const std::string& world_file);
     void close_all_views();
+    void cancel_timers();
     void show_running_state();
     void poll_console();
     template <typename F> void ask_for_name(const std::string& prompt, F action);
