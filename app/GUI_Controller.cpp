@@ -12,6 +12,8 @@
 #include "gui/Error.h"
 #include "gui/GUIImage.h"
 #include "gui/Trace.h"
+#include "platform/Descriptors.h"
+#include "platform/System.h"
 #include "sim/Error.h"
 #include "sim/Island.h"
 #include "sim/Model.h"
@@ -23,8 +25,6 @@
 
 #include <chrono>
 #include <iostream>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -100,7 +100,7 @@ const Start_up_bridge start_up_bridges_c[] = {
 
 GUI_Controller::GUI_Controller(const std::string& world_file)
     : window(window_size_c, window_size_c, "", window_colour_count_c, 0), console(commands, this),
-      console_input(STDIN_FILENO) {
+      console_input(platform::standard_input) {
     try {
         set_up(world_file);
     } catch (...) {
@@ -348,9 +348,7 @@ void GUI_Controller::screenshot(const std::string& file_name) {
     // Only a regular file is replaced: opening a named pipe would wait for
     // a reader, and a device or folder is no place for a picture.
     const std::string path = path_from_start_folder(file_name);
-    struct stat target;
-    const bool exists = stat(path.c_str(), &target) == 0;
-    if ((exists && !S_ISREG(target.st_mode)) || SDL_SaveBMP(window.get_screen(), path.c_str()) != 0)
+    if (platform::is_special_file(path) || SDL_SaveBMP(window.get_screen(), path.c_str()) != 0)
         throw Error(error_ScreenshotFailed_c);
 }
 
