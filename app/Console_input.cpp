@@ -1,8 +1,6 @@
 #include "app/Console_input.h"
 
-#include <cerrno>
-#include <poll.h>
-#include <unistd.h>
+#include "platform/Descriptors.h"
 
 namespace {
 const std::size_t read_size_c = 64 * 1024;
@@ -46,15 +44,6 @@ Line_reader::Result Line_reader::next_line(std::string& line) {
 bool Line_reader::read_more(bool wait) {
     if (ended)
         return false;
-    // Polled even when waiting: a descriptor inherited non-blocking would
-    // otherwise spin.
-    pollfd input = {fd, POLLIN, 0};
-    if (poll(&input, 1, wait ? -1 : 0) <= 0)
-        return false;
-    if (!(input.revents & (POLLIN | POLLHUP))) {
-        ended = true; // closed or invalid: nothing more will come
-        return false;
-    }
     // Handed-out text goes once it is the larger part, so dropping it costs
     // no more than reading it did.
     if (consumed > 0 && consumed >= buffer.size() - consumed) {
@@ -62,15 +51,15 @@ bool Line_reader::read_more(bool wait) {
         scanned -= consumed;
         consumed = 0;
     }
-    const std::size_t old_size = buffer.size();
-    buffer.resize(old_size + read_size_c);
-    const ssize_t count = read(fd, &buffer[old_size], read_size_c);
-    buffer.resize(old_size + (count > 0 ? static_cast<std::size_t>(count) : 0));
-    if (count < 0 && (errno == EINTR || errno == EAGAIN))
-        return false;
-    if (count <= 0) {
+    switch (platform::read_input(fd, buffer, read_size_c, wait)) {
+    case platform::Input::arrived:
+        return true;
+    case platform::Input::ended:
         ended = true;
         return false;
+    case platform::Input::nothing_yet:
+    case platform::Input::interrupted:
+        break;
     }
-    return true;
+    return false;
 }

@@ -12,6 +12,8 @@
 #include "gui/Error.h"
 #include "gui/GUIImage.h"
 #include "gui/Trace.h"
+#include "platform/Descriptors.h"
+#include "platform/System.h"
 #include "sim/Error.h"
 #include "sim/Island.h"
 #include "sim/Model.h"
@@ -23,8 +25,6 @@
 
 #include <chrono>
 #include <iostream>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -100,7 +100,7 @@ const Start_up_bridge start_up_bridges_c[] = {
 
 GUI_Controller::GUI_Controller(const std::string& world_file)
     : window(window_size_c, window_size_c, "", window_colour_count_c, 0), console(commands, this),
-      console_input(STDIN_FILENO) {
+      console_input(platform::standard_input) {
     try {
         set_up(world_file);
     } catch (...) {
@@ -137,6 +137,10 @@ void GUI_Controller::set_up(const std::string& world_file) {
 }
 
 GUI_Controller::~GUI_Controller() {
+    // The application and its loop outlive the controller (the loop can be
+    // run again after run() returns): the timer commands that call back into
+    // the controller go when it goes.
+    cancel_timers();
     close_all_views();
 }
 
@@ -154,8 +158,17 @@ void GUI_Controller::run(const std::vector<std::string>& scripts) {
     }
     if (TerminalConsole::wanted())
         terminal = std::make_unique<TerminalConsole>(Console::prompt, console_completions);
-    GUI::App::get()->repeat_on_timer([this] { poll_console(); }, -1.0, true);
+    console_timer = GUI::App::get()->repeat_on_timer([this] { poll_console(); }, -1.0, true);
     GUI::App::get()->run(&window);
+}
+
+void GUI_Controller::cancel_timers() {
+    GUI::App* app = GUI::App::get();
+    for (GUI::GUITimer_command** timer : {&update_timer, &view_timer, &console_timer}) {
+        if (*timer)
+            app->cancel_timer_op(*timer);
+        *timer = nullptr;
+    }
 }
 
 std::shared_ptr<Island> GUI_Controller::add_island(const std::string& name, Point position,
@@ -278,12 +291,20 @@ void GUI_Controller::command_go() {
     GUI::App* app = GUI::App::get();
     update_timer = app->repeat_on_timer([] { Model::get()->update(); }, every_frame_c, true);
     view_timer = app->repeat_on_timer([this] { command_view_show(); }, every_frame_c, true);
+    show_running_state();
 }
 
 void GUI_Controller::command_pause() {
     GUI::App* app = GUI::App::get();
     app->cancel_timer_op(update_timer);
     app->cancel_timer_op(view_timer);
+    update_timer = view_timer = nullptr;
+    show_running_state();
+}
+
+void GUI_Controller::show_running_state() {
+    if (info_panel)
+        info_panel->get_go_pause_button()->show_state();
 }
 
 void GUI_Controller::command_view_show() {
@@ -304,20 +325,16 @@ std::shared_ptr<Commandable_object> GUI_Controller::get_selected_ship() {
     return map_controller->get_selected();
 }
 
-bool GUI_Controller::is_running() const {
-    return info_panel->get_go_pause_button()->is_running();
-}
-
 void GUI_Controller::go() {
     if (is_running())
         throw Error(error_AlreadyRunning_c);
-    info_panel->get_go_pause_button()->operation();
+    command_go();
 }
 
 void GUI_Controller::pause() {
     if (!is_running())
         throw Error(error_NotRunning_c);
-    info_panel->get_go_pause_button()->operation();
+    command_pause();
 }
 
 void GUI_Controller::open_bridge(const std::string& ship_name, int x, int y) {
@@ -331,9 +348,7 @@ void GUI_Controller::screenshot(const std::string& file_name) {
     // Only a regular file is replaced: opening a named pipe would wait for
     // a reader, and a device or folder is no place for a picture.
     const std::string path = path_from_start_folder(file_name);
-    struct stat target;
-    const bool exists = stat(path.c_str(), &target) == 0;
-    if ((exists && !S_ISREG(target.st_mode)) || SDL_SaveBMP(window.get_screen(), path.c_str()) != 0)
+    if (platform::is_special_file(path) || SDL_SaveBMP(window.get_screen(), path.c_str()) != 0)
         throw Error(error_ScreenshotFailed_c);
 }
 
@@ -428,8 +443,6 @@ void GUI_Controller::poll_console() {
 }
 
 int SDL_main(int argc, char* argv[]) {
-    std::cout.setf(std::ios::fixed, std::ios::floatfield);
-    std::cout.precision(2);
     const Options options = Options::parse(
         argc > 0 ? std::vector<std::string>(argv + 1, argv + argc) : std::vector<std::string>());
     try {

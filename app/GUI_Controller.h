@@ -64,6 +64,9 @@ public:
     void close_bridge_view(const std::string& name);
     void describe_all_names_to_view(std::shared_ptr<GUI_based_view> view);
 
+    // Whether simulated time runs: the world's timers are registered. The
+    // run/pause button only shows it.
+    bool is_running() const { return update_timer != nullptr; }
     void command_go();
     void command_pause();
     // Draws every open view: the map first, then the bridges in opening order.
@@ -88,7 +91,6 @@ public:
     void load_world(const std::string& file_name) override;
     void redraw_views() override { command_view_show(); }
 
-    WorldCommands& get_commands() { return commands; }
     GUI::Window& get_window() { return window; }
     MainView* get_main_view() const { return main_view; }
     // True while ticks of a `tick N`, or lines already read, still wait for
@@ -105,6 +107,7 @@ private:
     GUI::Window window;
     GUI::GUITimer_command* update_timer = nullptr;
     GUI::GUITimer_command* view_timer = nullptr;
+    GUI::GUITimer_command* console_timer = nullptr;
     std::string selected_name;
 
     WorldCommands commands;
@@ -119,7 +122,8 @@ private:
     void close_view(const std::shared_ptr<GUI_based_view>& view);
     void set_up(const std::string& world_file);
     void close_all_views();
-    bool is_running() const;
+    void cancel_timers();
+    void show_running_state();
     void poll_console();
     template <typename F> void ask_for_name(const std::string& prompt, F action);
 };

@@ -8,13 +8,12 @@ GoPauseButton::GoPauseButton(GUI_Controller* controller_)
 GoPauseButton::~GoPauseButton() = default;
 
 void GoPauseButton::operation() {
-    if (running == 1) {
-        set_text("GO");
-        running = 0;
+    if (controller->is_running())
         controller->command_pause();
-    } else {
-        set_text("Pause");
-        running = 1;
+    else
         controller->command_go();
-    }
+}
+
+void GoPauseButton::show_state() {
+    set_text(controller->is_running() ? "Pause" : "GO");
 }

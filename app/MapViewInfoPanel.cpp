@@ -87,7 +87,7 @@ MapViewInfoPanel::MapViewInfoPanel(MapViewController* map_controller_, GUI_Contr
     attach_subview(zoomer, GUI::DispPoint(10, 50));
     attach_subview(caption("Pan"), GUI::DispPoint(10, 70));
     attach_subview(pan_stick, GUI::DispPoint(10, 95));
-    GUI::App::get()->repeat_on_timer([this] { check_pan(); }, -1.0, true);
+    pan_timer = GUI::App::get()->repeat_on_timer([this] { check_pan(); }, -1.0, true);
     GUI_Controller* owner = controller;
     attach_subview(
         GUI::create_button([owner] { owner->command_ship_attack(owner->get_selected_ship()); },
@@ -97,7 +97,9 @@ MapViewInfoPanel::MapViewInfoPanel(MapViewController* map_controller_, GUI_Contr
     attach_subview(go_pause_button, GUI::DispPoint(10, 200));
 }
 
-MapViewInfoPanel::~MapViewInfoPanel() = default;
+MapViewInfoPanel::~MapViewInfoPanel() {
+    GUI::App::get()->cancel_timer_op(pan_timer);
+}
 
 void MapViewInfoPanel::set_map_controller(MapViewController* map) {
     map_controller = map;

@@ -8,6 +8,10 @@ class GUI_Controller;
 class GoPauseButton;
 class MapViewController;
 
+namespace GUI {
+class GUITimer_command;
+}
+
 // The map's zoom slider: its value v from 2 to 20 sets the scale ln(v) / 10.
 // Until it is touched it shows the scale of the map it is given, so that the
 // first touch does not jump the zoom. Without an open map it does nothing.
@@ -50,6 +54,7 @@ private:
     MapViewController* map_controller;
     GUI_Controller* controller;
     GoPauseButton* go_pause_button;
+    GUI::GUITimer_command* pan_timer = nullptr;
 };
 
 #endif

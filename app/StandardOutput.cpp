@@ -3,15 +3,13 @@
 #include "sim/Fixed_format.h"
 
 #include "gui/Trace.h"
+#include "platform/Descriptors.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <iostream>
 #include <string>
-#include <unistd.h>
 
 namespace {
 // Past this a buffer is written out even without a flush: a long `tick`
@@ -26,8 +24,8 @@ const std::size_t initial_capacity_c = 1 << 16;
 [[noreturn]] void end_on_lost_output(int error) {
     const std::string message =
         std::string("flotilla: cannot write standard output: ") + std::strerror(error) + "\n";
-    const ssize_t written = ::write(STDERR_FILENO, message.data(), message.size());
-    static_cast<void>(written); // nothing is left to tell if this fails too
+    // Nothing is left to tell if this fails too.
+    platform::write_all(platform::standard_error, message.data(), message.size());
     std::_Exit(1);
 }
 } // namespace
@@ -51,16 +49,10 @@ Output_buffer::~Output_buffer() {
 }
 
 bool Output_buffer::write_all(const char* next, const char* end) {
-    while (next < end && !failed) {
-        const ssize_t written = ::write(fd, next, static_cast<std::size_t>(end - next));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0) {
-            failed = true;
-            failure = written < 0 ? errno : ENOSPC;
-        } else
-            next += written;
-    }
+    if (failed)
+        return false;
+    failure = platform::write_all(fd, next, static_cast<std::size_t>(end - next));
+    failed = failure != 0;
     return !failed;
 }
 
@@ -133,7 +125,7 @@ namespace {
 Output_buffer* standard_output_buffer() {
     // Never destroyed: standard output is flushed at exit after every other
     // static object has gone.
-    static Output_buffer* const buffer = new Output_buffer(STDOUT_FILENO);
+    static Output_buffer* const buffer = new Output_buffer(platform::standard_output);
     return buffer;
 }
 } // namespace
@@ -173,7 +165,7 @@ bool route_trace(const std::string& file_name, bool drop) {
     }
     if (file_name.empty())
         return true;
-    const int fd = ::open(file_name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    const int fd = platform::open_for_writing(file_name);
     if (fd < 0)
         return false;
     // Like standard output, never destroyed: a trace written by a static

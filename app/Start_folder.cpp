@@ -1,19 +1,12 @@
 #include "app/Start_folder.h"
 
-#include <unistd.h>
-
-#include <cstdlib>
+#include "platform/System.h"
 
 namespace {
 const std::string& start_folder() {
-    static const std::string folder = [] {
-        char* current = getcwd(nullptr, 0);
-        // Without a working directory (it was removed), relative names keep
-        // meaning whatever the system makes of them.
-        std::string name = current ? current : "";
-        std::free(current);
-        return name;
-    }();
+    // Without a working directory (it was removed), relative names keep
+    // meaning whatever the system makes of them.
+    static const std::string folder = platform::current_folder();
     return folder;
 }
 } // namespace

@@ -1,17 +1,16 @@
 #include "app/TerminalConsole.h"
 
 #include "app/StandardOutput.h"
+#include "platform/Descriptors.h"
+#include "platform/System.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
-#include <poll.h>
 #include <readline/history.h>
 #include <readline/readline.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 const int history_size_c = 1000;
@@ -28,13 +27,6 @@ void warn_about_history(const std::string& file, const char* doing, int error) {
     warned = true;
     std::cerr << "flotilla: cannot " << doing << " the console history " << file << ": "
               << std::strerror(error) << " (going on without)\n";
-}
-
-// Makes the folders on the way to the file; errors show when it is written.
-void make_folders_for(const std::string& file) {
-    for (std::size_t slash = file.find('/', 1); slash != std::string::npos;
-         slash = file.find('/', slash + 1))
-        mkdir(file.substr(0, slash).c_str(), 0700);
 }
 
 char* next_candidate(const char*, int state) {
@@ -71,7 +63,8 @@ void redraw_line(bool line_ended) {
 } // namespace
 
 bool TerminalConsole::wanted() {
-    return isatty(STDIN_FILENO) && isatty(STDOUT_FILENO);
+    return platform::is_terminal(platform::standard_input) &&
+           platform::is_terminal(platform::standard_output);
 }
 
 std::string history_file_path() {
@@ -116,7 +109,7 @@ TerminalConsole::~TerminalConsole() {
     }
     std::fflush(rl_outstream);
     if (!history_file.empty()) {
-        make_folders_for(history_file);
+        platform::make_folders_for(history_file);
         int error = write_history(history_file.c_str());
         if (!error)
             error = history_truncate_file(history_file.c_str(), history_size_c);
@@ -148,17 +141,18 @@ void TerminalConsole::read(bool wait) {
         // A signal caught since (Ctrl-C, say) takes effect now, the terminal
         // put back first, rather than at the next key.
         rl_check_signals();
-        pollfd input = {STDIN_FILENO, POLLIN, 0};
-        const int ready = poll(&input, 1, wait && lines.empty() ? -1 : 0);
-        if (ready < 0 && errno == EINTR)
-            continue;
-        if (ready <= 0)
+        switch (platform::wait_for_input(platform::standard_input, wait && lines.empty())) {
+        case platform::Input::arrived:
+            rl_callback_read_char();
+            break;
+        case platform::Input::interrupted:
+            break;
+        case platform::Input::nothing_yet:
             return;
-        if (!(input.revents & POLLIN)) {
+        case platform::Input::ended:
             take_line(nullptr); // hung up
             return;
         }
-        rl_callback_read_char();
     }
 }
 
