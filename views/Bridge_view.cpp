@@ -43,8 +43,8 @@ void Bridge_view::draw() {
         GUI::trace_out() << "Bridge view from " << name << " sunk at " << ship_ptr->get_location()
                          << '\n';
         for (const auto& icon : get_obj_images()) {
-            if (is_subview(icon.second))
-                remove_subview(icon.second);
+            if (is_subview(icon.second.get()))
+                remove_subview(icon.second.get());
         }
         generate_sunk_map();
         return;

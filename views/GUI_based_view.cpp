@@ -2,7 +2,6 @@
 
 #include "gui/GUILetter.h"
 #include "sim/Error.h"
-#include "views/SimObjView.h"
 
 #include <SDL.h>
 
@@ -40,25 +39,23 @@ GUI_based_view::GUI_based_view(IconController* controller_, int width, int heigh
       origin(origin_) {}
 
 GUI_based_view::~GUI_based_view() {
-    // Icons still attached go with the view; those taken off (a sunk ship's
-    // bridge view takes them all off) are ours to destroy.
-    for (const auto& icon : obj_images) {
-        if (!is_subview(icon.second))
-            delete icon.second;
-    }
+    while (!obj_images.empty())
+        discard_icon(obj_images.begin());
+}
+
+void GUI_based_view::discard_icon(Icons::iterator icon) {
+    if (is_subview(icon->second.get()))
+        remove_subview(icon->second.get());
+    obj_images.erase(icon);
+    icons_in_order_stale = true;
 }
 
 void GUI_based_view::update_remove(const std::string& name) {
     ::View::update_remove(name);
-    auto icon = obj_images.find(name);
-    if (icon == obj_images.end())
-        return;
     // The object has left the world for good: its icon goes with it.
-    if (is_subview(icon->second))
-        remove_subview(icon->second);
-    delete icon->second;
-    obj_images.erase(icon);
-    icons_in_order_stale = true;
+    auto icon = obj_images.find(name);
+    if (icon != obj_images.end())
+        discard_icon(icon);
 }
 
 void GUI_based_view::set_scale(double scale_) {
@@ -72,13 +69,14 @@ void GUI_based_view::set_origin(Point origin_) {
 }
 
 void GUI_based_view::describe_name(const std::string& name, const std::string& type) {
-    auto* icon = new SimObjView(name, IconPicture::for_file(image_for_type(type)), controller);
-    // Outside the visible area of both kinds of view until draw places it.
-    attach_subview(icon, GUI::DispPoint(get_h(), get_w()));
+    auto icon =
+        std::make_unique<SimObjView>(name, IconPicture::for_file(image_for_type(type)), controller);
     auto earlier = obj_images.find(name);
-    if (earlier != obj_images.end() && !is_subview(earlier->second))
-        delete earlier->second;
-    obj_images[name] = icon;
+    if (earlier != obj_images.end())
+        discard_icon(earlier);
+    // Outside the visible area of both kinds of view until draw places it.
+    attach_subview(icon.get(), GUI::DispPoint(get_h(), get_w()));
+    obj_images.emplace(name, std::move(icon));
     icons_in_order_stale = true;
 }
 
@@ -144,13 +142,15 @@ void GUI_based_view::draw_text(const std::string& text, GUI::DispPoint position)
 
 GUI_based_view::Icon_cursor GUI_based_view::icon_cursor() {
     if (icons_in_order_stale) {
-        icons_in_order.assign(obj_images.begin(), obj_images.end());
+        icons_in_order.clear();
+        for (const auto& icon : obj_images)
+            icons_in_order.emplace_back(icon.first, icon.second.get());
         icons_in_order_stale = false;
     }
     return Icon_cursor(icons_in_order);
 }
 
-GUI::View* GUI_based_view::Icon_cursor::find(const std::string& name) {
+SimObjView* GUI_based_view::Icon_cursor::find(const std::string& name) {
     while (next != end && next->first < name)
         ++next;
     if (next == end || next->first != name)
@@ -158,8 +158,8 @@ GUI::View* GUI_based_view::Icon_cursor::find(const std::string& name) {
     return next->second;
 }
 
-GUI::View* GUI_based_view::Icon_cursor::get(const std::string& name) {
-    GUI::View* icon = find(name);
+SimObjView* GUI_based_view::Icon_cursor::get(const std::string& name) {
+    SimObjView* icon = find(name);
     if (!icon)
         throw Error("No Image for " + name + "!");
     return icon;

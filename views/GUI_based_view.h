@@ -5,8 +5,10 @@
 #include "gui/View.h"
 #include "sim/Geometry.h"
 #include "sim/View.h"
+#include "views/SimObjView.h"
 
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,7 +20,11 @@ class IconController;
 // and shows every object as an icon subview that draw() moves to the object's
 // pixel, or out of sight. World points map to pixels through an origin (the
 // world point at the bottom-left corner) and a scale (world units per pixel).
-class GUI_based_view : public View, public GUI::View {
+//
+// The view owns each object's icon from the object's introduction until the
+// object leaves (or the view goes); the view tree only shows it, and an icon
+// always leaves the tree before it is destroyed (discard_icon).
+class GUI_based_view : public View, public GUI::View, public Icon_holder {
 public:
     ~GUI_based_view() override = 0;
 
@@ -30,7 +36,10 @@ public:
     int get_cell_width() const { return cell_width; }
     double get_scale() const { return scale; }
     Point get_origin() const { return origin; }
-    const std::map<std::string, GUI::View*>& get_obj_images() const { return obj_images; }
+    using Icons = std::map<std::string, std::unique_ptr<SimObjView>>;
+    const Icons& get_obj_images() const { return obj_images; }
+    // Icons are toggled on any view; only the map keeps a selection.
+    void icon_toggled(const std::string&, bool) override {}
 
     void set_scale(double scale_);
     void set_origin(Point origin_);
@@ -59,13 +68,13 @@ protected:
     // of a search for each (or a walk of tree nodes strewn over the heap).
     class Icon_cursor {
     public:
-        using Entry = std::pair<std::string, GUI::View*>;
+        using Entry = std::pair<std::string, SimObjView*>;
         explicit Icon_cursor(const std::vector<Entry>& icons_)
             : next(icons_.data()), end(icons_.data() + icons_.size()) {}
         // Null for a name that was never introduced.
-        GUI::View* find(const std::string& name);
+        SimObjView* find(const std::string& name);
         // Throws "No Image for NAME!" for a name that was never introduced.
-        GUI::View* get(const std::string& name);
+        SimObjView* get(const std::string& name);
 
     private:
         const Entry* next;
@@ -81,7 +90,7 @@ private:
     std::map<std::string, std::string> type_image_map;
     bool type_images_loaded = false;
     IconController* controller;
-    std::map<std::string, GUI::View*> obj_images;
+    Icons obj_images;
     // obj_images in an array, remade when an icon comes or goes.
     std::vector<Icon_cursor::Entry> icons_in_order;
     bool icons_in_order_stale = true;
@@ -91,6 +100,7 @@ private:
     GUIImage wash; // kept while it covers the view
 
     void draw_label(double value, GUI::DispPoint position);
+    void discard_icon(Icons::iterator icon);
 };
 
 #endif

@@ -36,6 +36,13 @@ void MapViewController::update_remove(const std::string& name) {
     remove_selected_ship(name);
 }
 
+void MapViewController::icon_toggled(const std::string& name, bool selected) {
+    if (selected)
+        add_selected_ship(name);
+    else
+        remove_selected_ship(name);
+}
+
 void MapViewController::add_selected_ship(const std::string& name) {
     if (std::find(selected_ships.begin(), selected_ships.end(), name) == selected_ships.end())
         selected_ships.push_back(name);

@@ -20,6 +20,8 @@ public:
     bool handle_mouse_down(GUI::DispPoint position) override;
     // The name leaves the selection with its object and icon.
     void update_remove(const std::string& name) override;
+    // A click on an icon adds its name to the selection or takes it out.
+    void icon_toggled(const std::string& name, bool selected) override;
 
     // Does nothing for a name already selected.
     void add_selected_ship(const std::string& name);

@@ -2,7 +2,6 @@
 
 #include "gui/Drawing.h"
 #include "views/IconController.h"
-#include "views/MapViewController.h"
 #include "views/Slab.h"
 
 #include <algorithm>
@@ -59,12 +58,8 @@ void SimObjView::operator delete(void* icon, std::size_t size) {
 
 bool SimObjView::handle_mouse_down(GUI::DispPoint) {
     toggle_select();
-    if (auto* map = dynamic_cast<MapViewController*>(get_parent())) {
-        if (is_selected())
-            map->add_selected_ship(name);
-        else
-            map->remove_selected_ship(name);
-    }
+    if (auto* holder = dynamic_cast<Icon_holder*>(get_parent()))
+        holder->icon_toggled(name, is_selected());
     return true;
 }
 

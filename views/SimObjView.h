@@ -15,9 +15,19 @@
 
 class IconController;
 
+// The view an icon is shown in, told when a click toggles the icon's
+// selection (the map keeps its selection by name).
+class Icon_holder {
+public:
+    virtual void icon_toggled(const std::string& name, bool selected) = 0;
+
+protected:
+    ~Icon_holder() = default;
+};
+
 // An object's icon: its picture with its name written over the top. A click
-// toggles its selection, shown as a yellow halo; on the map it also adds the
-// object to, or takes it from, the map's selection.
+// toggles its selection, shown as a yellow halo, and tells the view it is
+// shown in (see Icon_holder).
 //
 // Thousands of icons are drawn every frame, so an icon owns no pixels: it
 // draws the looks it shares with others (see IconSprites.h). Its picture and

@@ -84,7 +84,7 @@ TEST_F(Bridge_view_test, SunkShipShowsOnlyWavesOnEveryLaterDraw) {
     bridge->draw();
     EXPECT_EQ(out.take(), "Bridge view from Valdez sunk at (3.00, 4.00)\n");
     for (const auto& icon : bridge->get_obj_images())
-        EXPECT_FALSE(bridge->is_subview(icon.second)) << icon.first;
+        EXPECT_FALSE(bridge->is_subview(icon.second.get())) << icon.first;
     const GUIImage wave("images/wave.bmp", true, default_color_key_c);
     const int tw = wave.getw();
     const int th = wave.geth();

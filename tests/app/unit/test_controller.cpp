@@ -113,7 +113,7 @@ TEST_F(Controller, a_loaded_world_takes_over_the_icons_bridges_and_selection) {
     for (const char* gone : {"Xerxes", "Valdez"})
         EXPECT_THROW(controller().get_bridge_view(gone), Error) << gone;
     EXPECT_EQ(map().get_selected_ships(), std::list<std::string>{"Ajax"});
-    auto* ajax = dynamic_cast<SimObjView*>(map().get_obj_images().at("Ajax"));
+    auto* ajax = map().get_obj_images().at("Ajax").get();
     ASSERT_TRUE(ajax);
     EXPECT_TRUE(ajax->is_selected());
 
