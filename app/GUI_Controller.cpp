@@ -23,6 +23,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <chrono>
 #include <iostream>
 #include <vector>
@@ -101,14 +102,7 @@ const Start_up_bridge start_up_bridges_c[] = {
 GUI_Controller::GUI_Controller(const std::string& world_file)
     : window(window_size_c, window_size_c, "", window_colour_count_c, 0), console(commands, this),
       console_input(platform::standard_input) {
-    try {
-        set_up(world_file);
-    } catch (...) {
-        // No destructor runs for a half-built controller, and the window
-        // must not destroy the views it shares with the world.
-        close_all_views();
-        throw;
-    }
+    set_up(world_file);
 }
 
 void GUI_Controller::set_up(const std::string& world_file) {
@@ -127,7 +121,7 @@ void GUI_Controller::set_up(const std::string& world_file) {
     console.set_error_reporter([this](const Error& error) { ErrorDisplayer{main_view}(error); });
 
     command_open_map_view();
-    info_panel = new MapViewInfoPanel(map_controller, this);
+    info_panel = new MapViewInfoPanel(map_controller(), this);
     main_view->attach_subview(info_panel, info_panel_position_c);
     for (const auto& bridge : start_up_bridges_c) {
         if (Model::get()->is_ship_present(bridge.ship)) // a loaded world may lack them
@@ -141,14 +135,6 @@ GUI_Controller::~GUI_Controller() {
     // run again after run() returns): the timer commands that call back into
     // the controller go when it goes.
     cancel_timers();
-    close_all_views();
-}
-
-void GUI_Controller::close_all_views() {
-    // The open views are shared with the world; the window must not destroy
-    // them along with everything else it holds.
-    while (!open_views.empty())
-        close_view(open_views.front());
 }
 
 void GUI_Controller::run(const std::vector<std::string>& scripts) {
@@ -183,70 +169,66 @@ std::shared_ptr<Ship> GUI_Controller::add_ship(const std::string& name, const st
 
 void GUI_Controller::introduce_name(const std::string& name, const std::string& type) {
     for (const auto& view : open_views)
-        view->describe_name(name, type);
+        view.get()->describe_name(name, type);
+}
+
+std::list<Open_view>::iterator GUI_Controller::find_view(const std::string& ship) {
+    return std::find_if(open_views.begin(), open_views.end(),
+                        [&ship](const Open_view& view) { return view.get_ship() == ship; });
+}
+
+MapViewController* GUI_Controller::map_controller() {
+    auto map = find_view("");
+    return map == open_views.end() ? nullptr : static_cast<MapViewController*>(map->get().get());
 }
 
 void GUI_Controller::command_open_map_view() {
-    if (map_view)
+    if (find_view("") != open_views.end())
         throw Error(error_MapViewAlreadyOpen_c);
     auto map = std::make_shared<MapViewController>(this);
-    map_controller = map.get();
-    map_view = map;
-    Model::get()->attach(map_view);
-    window.attach_subview(map_controller, GUI::DispPoint(0, 0));
-    open_views.push_back(map);
+    open_views.emplace_back(map, "", window, GUI::DispPoint(0, 0));
     describe_all_names_to_view(map);
     if (info_panel)
-        info_panel->set_map_controller(map_controller);
+        info_panel->set_map_controller(map.get());
 }
 
 void GUI_Controller::command_close_map_view() {
-    std::shared_ptr<Map_view> map = get_map_view();
+    auto map = find_view("");
+    if (map == open_views.end())
+        throw Error(error_MapViewNotOpen_c);
     if (info_panel)
         info_panel->set_map_controller(nullptr);
-    map_view.reset();
-    map_controller = nullptr;
-    close_view(map);
+    open_views.erase(map);
 }
 
 std::shared_ptr<Map_view> GUI_Controller::get_map_view() {
-    if (!map_view)
+    auto map = find_view("");
+    if (map == open_views.end())
         throw Error(error_MapViewNotOpen_c);
-    return map_view;
+    return std::static_pointer_cast<Map_view>(map->get());
 }
 
 void GUI_Controller::open_bridge_view(std::shared_ptr<Ship> ship, GUI::DispPoint position) {
-    const std::string name = ship->get_name();
-    auto found = bridge_views.find(name);
-    if (found != bridge_views.end() && found->second)
+    std::string name = ship->get_name();
+    if (find_view(name) != open_views.end())
         throw Error(error_BridgeViewAlreadyOpen_c);
-    auto bridge = std::make_shared<Bridge_view>(this, ship);
-    bridge_views[name] = bridge;
-    open_views.push_back(bridge);
-    Model::get()->attach(bridge);
-    window.attach_subview(bridge.get(), position);
+    auto bridge = std::make_shared<Bridge_view>(this, std::move(ship));
+    open_views.emplace_back(bridge, std::move(name), window, position);
     describe_all_names_to_view(bridge);
 }
 
 std::shared_ptr<Bridge_view> GUI_Controller::get_bridge_view(const std::string& name) {
-    auto found = bridge_views.find(name);
-    if (found == bridge_views.end() || !found->second)
+    auto bridge = name.empty() ? open_views.end() : find_view(name);
+    if (bridge == open_views.end())
         throw Error(error_BridgeViewNotOpen_c);
-    return found->second;
+    return std::static_pointer_cast<Bridge_view>(bridge->get());
 }
 
 void GUI_Controller::close_bridge_view(const std::string& name) {
-    std::shared_ptr<Bridge_view> bridge = get_bridge_view(name);
-    bridge_views.erase(name);
-    close_view(bridge);
-}
-
-void GUI_Controller::close_view(const std::shared_ptr<GUI_based_view>& view) {
-    std::shared_ptr<GUI_based_view> keep = view; // the list may hold the last other owner
-    open_views.remove(keep);
-    Model::get()->detach(keep);
-    if (keep->get_parent())
-        keep->get_parent()->remove_subview(keep.get());
+    auto bridge = name.empty() ? open_views.end() : find_view(name);
+    if (bridge == open_views.end())
+        throw Error(error_BridgeViewNotOpen_c);
+    open_views.erase(bridge);
 }
 
 // One box of each kind at most: every click on the map would otherwise
@@ -309,7 +291,7 @@ void GUI_Controller::show_running_state() {
 
 void GUI_Controller::command_view_show() {
     for (const auto& view : open_views)
-        view->draw();
+        view.get()->draw();
 }
 
 void GUI_Controller::command_ship_attack(std::shared_ptr<Commandable_object> object) {
@@ -320,9 +302,10 @@ void GUI_Controller::command_ship_attack(std::shared_ptr<Commandable_object> obj
 }
 
 std::shared_ptr<Commandable_object> GUI_Controller::get_selected_ship() {
-    if (!map_controller)
+    MapViewController* map = map_controller();
+    if (!map)
         throw Error(error_MapViewNotOpen_c);
-    return map_controller->get_selected();
+    return map->get_selected();
 }
 
 void GUI_Controller::go() {
@@ -364,7 +347,7 @@ void GUI_Controller::print_stats() {
 void GUI_Controller::load_world(const std::string& file_name) {
     // The map lets go of names as their objects leave: keep them first.
     const std::list<std::string> selected =
-        map_controller ? map_controller->get_selected_ships() : std::list<std::string>();
+        map_controller() ? map_controller()->get_selected_ships() : std::list<std::string>();
     commands.load_world(file_name);
     const Model* model = Model::get();
 
@@ -372,10 +355,8 @@ void GUI_Controller::load_world(const std::string& file_name) {
     // ship of its name, in its place and in its turn, or closes.
     std::vector<std::pair<std::string, GUI::DispPoint>> bridges;
     for (const auto& view : open_views) {
-        for (const auto& bridge : bridge_views) {
-            if (bridge.second == view)
-                bridges.emplace_back(bridge.first, view->get_rel_pos());
-        }
+        if (!view.get_ship().empty())
+            bridges.emplace_back(view.get_ship(), view.get()->get_rel_pos());
     }
     for (const auto& bridge : bridges) {
         close_bridge_view(bridge.first);
@@ -385,13 +366,13 @@ void GUI_Controller::load_world(const std::string& file_name) {
 
     // Every icon is new and unselected: a name still in the world is
     // selected again as a click would, so its halo and the map agree.
-    if (map_controller) {
-        const std::list<std::string> still_selected = map_controller->get_selected_ships();
+    if (MapViewController* map = map_controller()) {
+        const std::list<std::string> still_selected = map->get_selected_ships();
         for (const auto& name : still_selected)
-            map_controller->remove_selected_ship(name);
+            map->remove_selected_ship(name);
         for (const auto& name : selected) {
-            auto icon = map_controller->get_obj_images().find(name);
-            if (icon != map_controller->get_obj_images().end())
+            auto icon = map->get_obj_images().find(name);
+            if (icon != map->get_obj_images().end())
                 icon->second->handle_mouse_down(GUI::DispPoint(0, 0));
         }
     }

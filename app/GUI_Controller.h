@@ -4,6 +4,7 @@
 #include "app/Console.h"
 #include "app/ConsoleWindow.h"
 #include "app/Console_input.h"
+#include "app/Open_view.h"
 #include "app/WorldCommands.h"
 #include "gui/DispPoint.h"
 #include "gui/Window.h"
@@ -100,11 +101,9 @@ public:
     }
 
 private:
-    MapViewController* map_controller = nullptr;
-    std::shared_ptr<Map_view> map_view;
-    std::map<std::string, std::shared_ptr<Bridge_view>> bridge_views;
-    std::list<std::shared_ptr<GUI_based_view>> open_views;
     GUI::Window window;
+    // In opening order. After the window, so that they leave it before it goes.
+    std::list<Open_view> open_views;
     GUI::GUITimer_command* update_timer = nullptr;
     GUI::GUITimer_command* view_timer = nullptr;
     GUI::GUITimer_command* console_timer = nullptr;
@@ -119,9 +118,10 @@ private:
     std::unique_ptr<TerminalConsole> terminal; // only when typed at a terminal
 
     void introduce_name(const std::string& name, const std::string& type);
-    void close_view(const std::shared_ptr<GUI_based_view>& view);
+    // The open map or bridge (`ship` empty for the map); null if not open.
+    std::list<Open_view>::iterator find_view(const std::string& ship);
+    MapViewController* map_controller();
     void set_up(const std::string& world_file);
-    void close_all_views();
     void cancel_timers();
     void show_running_state();
     void poll_console();
