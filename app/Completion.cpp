@@ -4,6 +4,7 @@
 #include "sim/Group.h"
 #include "sim/Island.h"
 #include "sim/Model.h"
+#include "sim/Ship_factory.h"
 #include "sim/Tanker.h"
 #include "sim/Warship.h"
 
@@ -14,7 +15,6 @@
 
 namespace {
 const char* const island_arguments_c[] = {"destination", "load_at", "unload_at", "dock_at"};
-const char* const kind_names_c[] = {"Cruise_ship", "Cruiser", "Tanker", "Torpedo_boat"};
 
 bool is_one_of(const std::string& word, std::initializer_list<const char*> words) {
     return std::find(words.begin(), words.end(), word) != words.end();
@@ -96,7 +96,7 @@ std::vector<std::string> console_completions(const std::string& before, const st
     } else if (words.size() == 2 && object) {
         add_object_arguments(found, words[1]);
     } else if (words.size() == 2 && words[0] == "create") {
-        add_words(found, kind_names_c);
+        add_words(found, ship_kind_names());
     }
     found.erase(std::remove_if(found.begin(), found.end(),
                                [&word](const std::string& candidate) {
