@@ -2,6 +2,7 @@
 
 #include "gui/Colors.h"
 #include "gui/Trace.h"
+#include "resources/Pictures.h"
 #include "sim/Navigation.h"
 #include "sim/Ship.h"
 
@@ -90,7 +91,7 @@ void Bridge_view::draw() {
 void Bridge_view::generate_sunk_map() {
     generate_blank_map();
     // Loaded once: a sunk ship's view tiles it on every draw.
-    static const GUIImage* wave = new GUIImage("images/wave.bmp", true, default_color_key_c);
+    static const GUIImage* wave = new GUIImage(Pictures::wave.file, true, default_color_key_c);
     for (int x = 0; x < get_width(); x += wave->getw()) {
         for (int y = 0; y < get_height(); y += wave->geth())
             draw_onto_self(*wave, GUI::DispPoint(x, y));
@@ -98,7 +99,8 @@ void Bridge_view::generate_sunk_map() {
 }
 
 std::map<std::string, std::string> Bridge_view::load_type_image_map() {
-    return {{"Island", "images/island_front.bmp"},    {"Ship", "images/ship_front.bmp"},
-            {"Tanker", "images/ship_front.bmp"},      {"Cruiser", "images/ship_front.bmp"},
-            {"Cruise_ship", "images/ship_front.bmp"}, {"Torpedo_boat", "images/ship_front.bmp"}};
+    return {
+        {"Island", Pictures::island_front.file},    {"Ship", Pictures::ship_front.file},
+        {"Tanker", Pictures::ship_front.file},      {"Cruiser", Pictures::ship_front.file},
+        {"Cruise_ship", Pictures::ship_front.file}, {"Torpedo_boat", Pictures::ship_front.file}};
 }

@@ -1,6 +1,7 @@
 #include "views/Map_view.h"
 
 #include "gui/Trace.h"
+#include "resources/Pictures.h"
 #include "sim/Error.h"
 
 #include <iostream>
@@ -78,7 +79,7 @@ Point Map_view::dispToPoint(GUI::DispPoint p) const {
 }
 
 std::map<std::string, std::string> Map_view::load_type_image_map() {
-    return {{"Island", "images/arrow.bmp"},     {"Ship", "images/blip.bmp"},
-            {"Tanker", "images/blip.bmp"},      {"Cruiser", "images/blip.bmp"},
-            {"Cruise_ship", "images/blip.bmp"}, {"Torpedo_boat", "images/blip.bmp"}};
+    return {{"Island", Pictures::island_map.file}, {"Ship", Pictures::blip.file},
+            {"Tanker", Pictures::blip.file},       {"Cruiser", Pictures::blip.file},
+            {"Cruise_ship", Pictures::blip.file},  {"Torpedo_boat", Pictures::blip.file}};
 }
