@@ -5,6 +5,7 @@
 #include "resources/Pictures.h"
 #include "sim/Navigation.h"
 #include "sim/Ship.h"
+#include "views/Kind_pictures.h"
 
 #include <charconv>
 #include <iostream>
@@ -99,8 +100,5 @@ void Bridge_view::generate_sunk_map() {
 }
 
 std::map<std::string, std::string> Bridge_view::load_type_image_map() {
-    return {
-        {"Island", Pictures::island_front.file},    {"Ship", Pictures::ship_front.file},
-        {"Tanker", Pictures::ship_front.file},      {"Cruiser", Pictures::ship_front.file},
-        {"Cruise_ship", Pictures::ship_front.file}, {"Torpedo_boat", Pictures::ship_front.file}};
+    return picture_files(&Kind_pictures::on_bridge);
 }

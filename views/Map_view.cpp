@@ -1,8 +1,8 @@
 #include "views/Map_view.h"
 
 #include "gui/Trace.h"
-#include "resources/Pictures.h"
 #include "sim/Error.h"
+#include "views/Kind_pictures.h"
 
 #include <iostream>
 #include <vector>
@@ -79,7 +79,5 @@ Point Map_view::dispToPoint(GUI::DispPoint p) const {
 }
 
 std::map<std::string, std::string> Map_view::load_type_image_map() {
-    return {{"Island", Pictures::island_map.file}, {"Ship", Pictures::blip.file},
-            {"Tanker", Pictures::blip.file},       {"Cruiser", Pictures::blip.file},
-            {"Cruise_ship", Pictures::blip.file},  {"Torpedo_boat", Pictures::blip.file}};
+    return picture_files(&Kind_pictures::on_map);
 }
