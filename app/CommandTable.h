@@ -16,6 +16,8 @@ enum class Command_taker { world, ship, warship, tanker, group };
 struct Command_entry {
     const char* word;
     Command_taker taker;
+    // Completion offers names for the arguments written ISLAND, SHIP,
+    // SHIP_OR_GROUP and KIND here.
     const char* usage;
     const char* synopsis;
     const char* example;
