@@ -53,7 +53,7 @@ const char* const error_ScreenshotFailed_c = "Could not save screenshot!\n";
 // another size is reported when the program starts, not in the middle of
 // the user's work.
 void check_pictures() {
-    for (const Picture& picture : Pictures::all) {
+    for (const Picture& picture : Pictures::all_c) {
         const GUIImage image(picture.file, false, SDL_Color{0, 0, 0, 0});
         if (image.getw() != picture.width || image.geth() != picture.height)
             throw GUI::Error(std::string(picture.file) + " must be " +

@@ -58,8 +58,8 @@ private:
     std::streambuf* voice;
 };
 
-const char* const kinds_c[] = {Ship_kinds::tanker.name, Ship_kinds::cruiser.name,
-                               Ship_kinds::torpedo_boat.name, Ship_kinds::cruise_ship.name};
+const char* const kinds_c[] = {Ship_kinds::tanker_c.name, Ship_kinds::cruiser_c.name,
+                               Ship_kinds::torpedo_boat_c.name, Ship_kinds::cruise_ship_c.name};
 
 Point spot(int i) {
     return Point(5. + (i * 37) % 41, 5. + (i * 53) % 43);

@@ -20,10 +20,10 @@ const int joystick_margin_c = 15;
 
 // Loaded on first use and kept for the rest of the run.
 struct Slider_pictures {
-    GUIImage left_cap{Pictures::slider_left_cap.file, true, default_color_key_c};
-    GUIImage track{Pictures::slider_middle.file, true, default_color_key_c};
-    GUIImage right_cap{Pictures::slider_right_cap.file, true, default_color_key_c};
-    GUIImage bubble{Pictures::slider_bubble.file, true, default_color_key_c};
+    GUIImage left_cap{Pictures::slider_left_cap_c.file, true, default_color_key_c};
+    GUIImage track{Pictures::slider_middle_c.file, true, default_color_key_c};
+    GUIImage right_cap{Pictures::slider_right_cap_c.file, true, default_color_key_c};
+    GUIImage bubble{Pictures::slider_bubble_c.file, true, default_color_key_c};
 };
 
 const Slider_pictures& slider_pictures() {

@@ -2,12 +2,13 @@
 #define FLOTILLA_RESOURCES_PICTURES_H
 
 // Every picture of the resource folder, one line each: the name the code
-// knows it by, its file below the resource folder, and the size in pixels the
-// widgets are laid out around (a button's text fits inside its picture, a
-// field's corners meet; another size can leave a view with a negative width).
-// flotilla_make_images draws each, the build lists the files from these lines
-// (resources/CMakeLists.txt reads them), and the program checks at start-up
-// that each is there at its size, in this order.
+// knows it by (`wave` is Pictures::wave_c), its file below the resource
+// folder, and the size in pixels the widgets are laid out around (a button's
+// text fits inside its picture, a field's corners meet; another size can
+// leave a view with a negative width). flotilla_make_images draws each, the
+// build lists the files from these lines (resources/CMakeLists.txt reads
+// them), and the program checks at start-up that each is there at its size,
+// in this order.
 #define FLOTILLA_PICTURES(PICTURE)                                                                 \
     PICTURE(button_normal, "GUIImages/button.bmp", 140, 20)                                        \
     PICTURE(button_hovered, "GUIImages/button2.bmp", 140, 20)                                      \
@@ -35,12 +36,12 @@ struct Picture {
 
 namespace Pictures {
 #define FLOTILLA_PICTURE_CONSTANT(name, file, width, height)                                       \
-    inline constexpr Picture name{file, width, height};
+    inline constexpr Picture name##_c{file, width, height};
 FLOTILLA_PICTURES(FLOTILLA_PICTURE_CONSTANT)
 #undef FLOTILLA_PICTURE_CONSTANT
 
-#define FLOTILLA_PICTURE_ENTRY(name, file, width, height) name,
-inline constexpr Picture all[] = {FLOTILLA_PICTURES(FLOTILLA_PICTURE_ENTRY)};
+#define FLOTILLA_PICTURE_ENTRY(name, file, width, height) name##_c,
+inline constexpr Picture all_c[] = {FLOTILLA_PICTURES(FLOTILLA_PICTURE_ENTRY)};
 #undef FLOTILLA_PICTURE_ENTRY
 } // namespace Pictures
 

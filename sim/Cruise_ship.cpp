@@ -11,7 +11,7 @@
 #include <iostream>
 
 namespace {
-constexpr const Ship_kind& kind_c = Ship_kinds::cruise_ship;
+constexpr const Ship_kind& kind_c = Ship_kinds::cruise_ship_c;
 const char* const error_UndefinedState_c = "Cruise_ship in Undefined State";
 const char* const error_WaitingAwayFromDock_c = "a cruise ship waiting at an island must be docked";
 const char* const error_VisitTwice_c = "an island to visit is listed twice";

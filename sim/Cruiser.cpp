@@ -5,7 +5,7 @@
 #include <iostream>
 
 namespace {
-constexpr const Ship_kind& kind_c = Ship_kinds::cruiser;
+constexpr const Ship_kind& kind_c = Ship_kinds::cruiser_c;
 } // namespace
 
 Cruiser::Cruiser(const std::string& name_, Point position_)

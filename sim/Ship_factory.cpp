@@ -30,10 +30,10 @@ struct Kind_class {
     bool (*made)(const Ship& ship);
 };
 const Kind_class kind_classes_c[] = {
-    {Ship_kinds::tanker, make<Tanker>, is<Tanker>},
-    {Ship_kinds::cruiser, make<Cruiser>, is<Cruiser>},
-    {Ship_kinds::cruise_ship, make<Cruise_ship>, is<Cruise_ship>},
-    {Ship_kinds::torpedo_boat, make<Torpedo_boat>, is<Torpedo_boat>},
+    {Ship_kinds::tanker_c, make<Tanker>, is<Tanker>},
+    {Ship_kinds::cruiser_c, make<Cruiser>, is<Cruiser>},
+    {Ship_kinds::cruise_ship_c, make<Cruise_ship>, is<Cruise_ship>},
+    {Ship_kinds::torpedo_boat_c, make<Torpedo_boat>, is<Torpedo_boat>},
 };
 } // namespace
 

@@ -16,10 +16,10 @@ struct Ship_kind {
 };
 
 namespace Ship_kinds {
-inline constexpr Ship_kind tanker{"Tanker", 100., 10., 2., 0, 0, 0.};
-inline constexpr Ship_kind cruiser{"Cruiser", 1000., 20., 10., 6, 3, 15.};
-inline constexpr Ship_kind cruise_ship{"Cruise_ship", 500., 15., 2., 0, 0, 0.};
-inline constexpr Ship_kind torpedo_boat{"Torpedo_boat", 1500., 26., 8., 4, 7, 4.};
+inline constexpr Ship_kind tanker_c{"Tanker", 100., 10., 2., 0, 0, 0.};
+inline constexpr Ship_kind cruiser_c{"Cruiser", 1000., 20., 10., 6, 3, 15.};
+inline constexpr Ship_kind cruise_ship_c{"Cruise_ship", 500., 15., 2., 0, 0, 0.};
+inline constexpr Ship_kind torpedo_boat_c{"Torpedo_boat", 1500., 26., 8., 4, 7, 4.};
 } // namespace Ship_kinds
 
 #endif

@@ -9,7 +9,7 @@
 #include <iostream>
 
 namespace {
-constexpr const Ship_kind& kind_c = Ship_kinds::tanker;
+constexpr const Ship_kind& kind_c = Ship_kinds::tanker_c;
 const char* const error_HasCargoDestinations_c = "Tanker has cargo destinations!\n";
 const char* const error_SameDestinations_c = "Load and unload cargo destinations are the same!\n";
 const char* const error_UndefinedState_c = "Tanker in Undefined State";

@@ -8,7 +8,7 @@
 #include <iostream>
 
 namespace {
-constexpr const Ship_kind& kind_c = Ship_kinds::torpedo_boat;
+constexpr const Ship_kind& kind_c = Ship_kinds::torpedo_boat_c;
 const char* const error_InvalidState_c = "PROGRAMMING ERROR: INVALID TORPEDO_BOAT STATE\n";
 // The words for TorpedoBoatState_e in a world file, in enum order.
 const char* const torpedo_boat_state_words_c[] = {"pursuing", "not_pursuing"};

@@ -785,7 +785,7 @@ struct Drawn_picture {
     Canvas (*draw)();
 };
 
-#define FLOTILLA_DRAWN_PICTURE(name, file, width, height) {Pictures::name, draw_##name},
+#define FLOTILLA_DRAWN_PICTURE(name, file, width, height) {Pictures::name##_c, draw_##name},
 const Drawn_picture pictures_c[] = {FLOTILLA_PICTURES(FLOTILLA_DRAWN_PICTURE)};
 #undef FLOTILLA_DRAWN_PICTURE
 

@@ -92,7 +92,7 @@ void Bridge_view::draw() {
 void Bridge_view::generate_sunk_map() {
     generate_blank_map();
     // Loaded once: a sunk ship's view tiles it on every draw.
-    static const GUIImage* wave = new GUIImage(Pictures::wave.file, true, default_color_key_c);
+    static const GUIImage* wave = new GUIImage(Pictures::wave_c.file, true, default_color_key_c);
     for (int x = 0; x < get_width(); x += wave->getw()) {
         for (int y = 0; y < get_height(); y += wave->geth())
             draw_onto_self(*wave, GUI::DispPoint(x, y));

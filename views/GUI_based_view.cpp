@@ -19,7 +19,7 @@ const int label_text_size_c = 12;
 
 // Loaded once and shared by every view for the rest of the run.
 const GUIImage& grid_dot() {
-    static const GUIImage* dot = new GUIImage(Pictures::dot.file, false, no_key_c);
+    static const GUIImage* dot = new GUIImage(Pictures::dot_c.file, false, no_key_c);
     return *dot;
 }
 

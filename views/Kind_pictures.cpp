@@ -9,8 +9,8 @@ const char* const ship_c = "Ship";
 // A kind of ship without a row of its own is shown as "Ship", so that a kind
 // added to the world needs no pictures before it can be seen.
 const Kind_pictures kind_pictures_c[] = {
-    {"Island", &Pictures::island_map, &Pictures::island_front},
-    {ship_c, &Pictures::blip, &Pictures::ship_front},
+    {"Island", &Pictures::island_map_c, &Pictures::island_front_c},
+    {ship_c, &Pictures::blip_c, &Pictures::ship_front_c},
 };
 } // namespace
 
