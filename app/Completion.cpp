@@ -4,22 +4,15 @@
 #include "sim/Group.h"
 #include "sim/Island.h"
 #include "sim/Model.h"
+#include "sim/Ship_factory.h"
 #include "sim/Tanker.h"
 #include "sim/Warship.h"
 
 #include <algorithm>
-#include <initializer_list>
 #include <iterator>
 #include <sstream>
 
 namespace {
-const char* const island_arguments_c[] = {"destination", "load_at", "unload_at", "dock_at"};
-const char* const kind_names_c[] = {"Cruise_ship", "Cruiser", "Tanker", "Torpedo_boat"};
-
-bool is_one_of(const std::string& word, std::initializer_list<const char*> words) {
-    return std::find(words.begin(), words.end(), word) != words.end();
-}
-
 template <typename Words> void add_words(std::vector<std::string>& out, const Words& words) {
     out.insert(out.end(), std::begin(words), std::end(words));
 }
@@ -69,21 +62,35 @@ void add_commands_of(std::vector<std::string>& out, const Commandable_object* ob
     }
 }
 
-void add_object_arguments(std::vector<std::string>& out, const std::string& command) {
-    if (std::find(std::begin(island_arguments_c), std::end(island_arguments_c), command) !=
-        std::end(island_arguments_c))
+std::vector<std::string> split_words(const std::string& text) {
+    std::istringstream in(text);
+    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
+}
+
+// The placeholder a command's usage puts for its argument at `index`;
+// empty past the last.
+std::string placeholder(const Command_entry& entry, std::size_t index) {
+    const std::vector<std::string> words = split_words(entry.usage);
+    // An object's command is used after the object's NAME.
+    const std::size_t first = entry.taker == Command_taker::world ? 1 : 2;
+    return first + index < words.size() ? words[first + index] : std::string();
+}
+
+// The names an argument can take, by the placeholder that stands for it.
+void add_arguments(std::vector<std::string>& out, const std::string& placeholder) {
+    if (placeholder == "ISLAND")
         add_islands(out);
-    else if (command == "attack")
+    else if (placeholder == "SHIP")
         add_ships(out);
-    else if (command == "add_member" || command == "remove_member")
+    else if (placeholder == "SHIP_OR_GROUP")
         add_commandable(out);
+    else if (placeholder == "KIND")
+        add_words(out, ship_kind_names());
 }
 } // namespace
 
 std::vector<std::string> console_completions(const std::string& before, const std::string& word) {
-    std::istringstream in(before);
-    const std::vector<std::string> words{std::istream_iterator<std::string>(in),
-                                         std::istream_iterator<std::string>()};
+    const std::vector<std::string> words = split_words(before);
     const bool object = !words.empty() && Model::get()->is_cmnd_obj_present(words[0]);
     std::vector<std::string> found;
     if (words.empty()) {
@@ -91,12 +98,11 @@ std::vector<std::string> console_completions(const std::string& before, const st
         add_commandable(found);
     } else if (words.size() == 1 && object) {
         add_commands_of(found, Model::get()->get_cmnd_obj_ptr(words[0]).get());
-    } else if (words.size() == 1 && is_one_of(words[0], {"open_bridge", "close_bridge"})) {
-        add_ships(found);
-    } else if (words.size() == 2 && object) {
-        add_object_arguments(found, words[1]);
-    } else if (words.size() == 2 && words[0] == "create") {
-        add_words(found, kind_names_c);
+    } else {
+        const std::size_t command = object ? 1 : 0;
+        const Command_entry* entry = find_command(words[command]);
+        if (entry && (entry->taker != Command_taker::world) == object)
+            add_arguments(found, placeholder(*entry, words.size() - command - 1));
     }
     found.erase(std::remove_if(found.begin(), found.end(),
                                [&word](const std::string& candidate) {

@@ -2,16 +2,19 @@
 #define FLOTILLA_APP_CONSOLE_H
 
 #include <functional>
+#include <iosfwd>
+#include <memory>
 #include <string>
-#include <vector>
 
+class Commandable_object;
 class ConsoleWindow;
 class Error;
 class WorldCommands;
 
 // The text command language: one command per line, the first word naming a
 // ship or group or a world command. Each line is parsed on its own, so an
-// error drops only the rest of its line.
+// error drops only the rest of its line. The commands themselves are the
+// rows of command_table() (CommandTable.h).
 class Console {
 public:
     // Without a window the window commands refuse.
@@ -43,6 +46,16 @@ public:
 
     static bool is_reserved_name(const std::string& name);
 
+    // For the commands' handlers.
+    ConsoleWindow* get_window() const { return window; }
+    // The window, for a command that works it; throws Error without one.
+    ConsoleWindow& needed_window() const;
+    // Runs the ticks now, or in the window's frames (not in a script).
+    void tick(int count);
+    // As source, except that a script that cannot be read is an error of
+    // the line that asked for it.
+    bool run_script(const std::string& file_name);
+
 private:
     WorldCommands& commands;
     ConsoleWindow* window;
@@ -53,10 +66,19 @@ private:
     bool execute_at(const std::string& line, const std::string& place);
     // Runs the work; an error is written, after the place, and reported.
     bool guarded(const std::function<bool()>& work, const std::string& place);
-    bool run_script(const std::string& file_name);
     void report(const Error& error, const std::string& place = "");
     void run_tick();
     bool dispatch(const std::string& line);
+};
+
+// What a command's handler works with.
+struct Command_call {
+    Console& console;
+    WorldCommands& commands;
+    // The rest of the line, after the command's word.
+    std::istream& in;
+    // The ship or group the line names; null for a world command.
+    std::shared_ptr<Commandable_object> object;
 };
 
 #endif

@@ -14,6 +14,7 @@
 #include "gui/Trace.h"
 #include "platform/Descriptors.h"
 #include "platform/System.h"
+#include "resources/Pictures.h"
 #include "sim/Error.h"
 #include "sim/Island.h"
 #include "sim/Model.h"
@@ -49,36 +50,11 @@ const char* const error_NotRunning_c = "Simulation is not running!\n";
 const char* const error_ScreenshotFailed_c = "Could not save screenshot!\n";
 
 // Every picture the program draws, some only late in a run (a dialogue
-// box's corners, the waves over a sunk ship): one that is missing is
-// reported when the program starts, not in the middle of the user's work.
-// The widgets are laid out around these sizes (a button's text fits inside
-// its picture, a field's corners meet), and another size can leave a view
-// with a negative width.
-struct Picture {
-    const char* file;
-    int width;
-    int height;
-};
-const Picture pictures_c[] = {{"GUIImages/button.bmp", 140, 20},
-                              {"GUIImages/button2.bmp", 140, 20},
-                              {"GUIImages/button3.bmp", 140, 20},
-                              {"GUIImages/corner0.bmp", 5, 5},
-                              {"GUIImages/corner1.bmp", 5, 5},
-                              {"GUIImages/corner2.bmp", 5, 5},
-                              {"GUIImages/corner3.bmp", 5, 5},
-                              {"GUIImages/slider_bubble.bmp", 15, 15},
-                              {"GUIImages/slider_horiz_L.bmp", 3, 5},
-                              {"GUIImages/slider_horiz_M.bmp", 1, 5},
-                              {"GUIImages/slider_horiz_R.bmp", 3, 5},
-                              {"images/arrow.bmp", 14, 24},
-                              {"images/blip.bmp", 12, 23},
-                              {"images/dot.bmp", 3, 3},
-                              {"images/island_front.bmp", 24, 27},
-                              {"images/ship_front.bmp", 16, 27},
-                              {"images/wave.bmp", 20, 10}};
-
+// box's corners, the waves over a sunk ship): one that is missing or of
+// another size is reported when the program starts, not in the middle of
+// the user's work.
 void check_pictures() {
-    for (const Picture& picture : pictures_c) {
+    for (const Picture& picture : Pictures::all_c) {
         const GUIImage image(picture.file, false, SDL_Color{0, 0, 0, 0});
         if (image.getw() != picture.width || image.geth() != picture.height)
             throw GUI::Error(std::string(picture.file) + " must be " +

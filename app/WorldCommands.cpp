@@ -19,6 +19,9 @@ const char* const error_NameInUse_c = "Name is already in use!\n";
 const char* const error_InvalidHeading_c = "Invalid heading entered!\n";
 const char* const error_NegativeSpeed_c = "Negative speed entered!\n";
 
+// The one kind of group the console makes.
+const char* const ship_group_c = "Ship_group";
+
 // Both course and position refuse a negative speed: the ship itself checks
 // only the upper limit, and sailing backwards would make its fuel grow.
 double read_speed(std::istream& in) {
@@ -55,6 +58,11 @@ std::shared_ptr<Ship> WorldCommands::add_ship(const std::string& name, const std
         introduce_name(name, kind);
     Model::get()->add_ship(ship);
     return ship;
+}
+
+void WorldCommands::add_group(const std::string& name) {
+    check_name_free(name);
+    Model::get()->add_group(create_group(name, ship_group_c));
 }
 
 void WorldCommands::build_initial_world() {

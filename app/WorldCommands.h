@@ -12,9 +12,9 @@ class Commandable_object;
 class Island;
 class Ship;
 
-// The commands that change the world: adding islands and ships under a fresh
-// name, and the ship and group commands that read their arguments from a
-// stream. The console and the window's controller both run these, so a
+// The commands that change the world: adding islands, ships and groups
+// under a fresh name, and the ship and group commands that read their
+// arguments from a stream. The console and the window's controller both run these, so a
 // command behaves the same whichever way it was given.
 //
 // Every command reads all it needs and checks it before changing anything; a
@@ -31,6 +31,8 @@ public:
                                        double production_rate);
     std::shared_ptr<Ship> add_ship(const std::string& name, const std::string& kind,
                                    Point position);
+    // An empty group; no view shows groups, so its name is not introduced.
+    void add_group(const std::string& name);
 
     // The fixed start-up world: four islands, five ships, and the standing
     // orders of the tanker and the cruise ship.

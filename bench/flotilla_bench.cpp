@@ -11,6 +11,7 @@
 #include "sim/Model.h"
 #include "sim/Ship.h"
 #include "sim/Ship_factory.h"
+#include "sim/Ship_kinds.h"
 #include "sim/View.h"
 #include "views/Bridge_view.h"
 #include "views/Map_view.h"
@@ -57,7 +58,8 @@ private:
     std::streambuf* voice;
 };
 
-const char* const kinds_c[] = {"Tanker", "Cruiser", "Torpedo_boat", "Cruise_ship"};
+const char* const kinds_c[] = {Ship_kinds::tanker_c.name, Ship_kinds::cruiser_c.name,
+                               Ship_kinds::torpedo_boat_c.name, Ship_kinds::cruise_ship_c.name};
 
 Point spot(int i) {
     return Point(5. + (i * 37) % 41, 5. + (i * 53) % 43);

@@ -1,6 +1,7 @@
 #include "gui/Button.h"
 
 #include "gui/TextView.h"
+#include "resources/Pictures.h"
 
 namespace GUI {
 
@@ -12,10 +13,10 @@ const int label_text_size_c = 16;
 } // namespace
 
 Button::Button()
-    : ImageView(GUIImage("GUIImages/button.bmp", false, no_key_c)),
-      normal_image("GUIImages/button.bmp", false, no_key_c),
-      hovered_image("GUIImages/button2.bmp", false, no_key_c),
-      clicked_image("GUIImages/button3.bmp", false, no_key_c) {
+    : ImageView(GUIImage(Pictures::button_normal_c.file, false, no_key_c)),
+      normal_image(Pictures::button_normal_c.file, false, no_key_c),
+      hovered_image(Pictures::button_hovered_c.file, false, no_key_c),
+      clicked_image(Pictures::button_pressed_c.file, false, no_key_c) {
     set_clear_color(button_clear_c);
 }
 

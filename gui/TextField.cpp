@@ -4,6 +4,7 @@
 #include "gui/Colors.h"
 #include "gui/GUIImage.h"
 #include "gui/Trace.h"
+#include "resources/Pictures.h"
 
 #include <algorithm>
 #include <cctype>
@@ -273,12 +274,12 @@ TextBox::TextBox(int width, int height) : View(width, height) {
     corners->fill_with_color(corner_clear_c);
     corners->set_clear_color(corner_clear_c);
     const SDL_Color no_key = {0, 0, 0, 0};
-    corners->draw_onto_self(GUIImage("GUIImages/corner0.bmp", false, no_key), DispPoint(0, 0));
-    corners->draw_onto_self(GUIImage("GUIImages/corner1.bmp", false, no_key),
+    corners->draw_onto_self(GUIImage(Pictures::corner0_c.file, false, no_key), DispPoint(0, 0));
+    corners->draw_onto_self(GUIImage(Pictures::corner1_c.file, false, no_key),
                             DispPoint(width - corner_size_c, 0));
-    corners->draw_onto_self(GUIImage("GUIImages/corner2.bmp", false, no_key),
+    corners->draw_onto_self(GUIImage(Pictures::corner2_c.file, false, no_key),
                             DispPoint(width - corner_size_c, height - corner_size_c));
-    corners->draw_onto_self(GUIImage("GUIImages/corner3.bmp", false, no_key),
+    corners->draw_onto_self(GUIImage(Pictures::corner3_c.file, false, no_key),
                             DispPoint(0, height - corner_size_c));
     attach_subview(corners, DispPoint(0, 0));
     attach_subview(text_field, DispPoint(2, 2));

@@ -4,6 +4,7 @@
 #include "gui/Error.h"
 #include "gui/GUIImage.h"
 #include "gui/Trace.h"
+#include "resources/Pictures.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,10 +20,10 @@ const int joystick_margin_c = 15;
 
 // Loaded on first use and kept for the rest of the run.
 struct Slider_pictures {
-    GUIImage left_cap{"GUIImages/slider_horiz_L.bmp", true, default_color_key_c};
-    GUIImage track{"GUIImages/slider_horiz_M.bmp", true, default_color_key_c};
-    GUIImage right_cap{"GUIImages/slider_horiz_R.bmp", true, default_color_key_c};
-    GUIImage bubble{"GUIImages/slider_bubble.bmp", true, default_color_key_c};
+    GUIImage left_cap{Pictures::slider_left_cap_c.file, true, default_color_key_c};
+    GUIImage track{Pictures::slider_middle_c.file, true, default_color_key_c};
+    GUIImage right_cap{Pictures::slider_right_cap_c.file, true, default_color_key_c};
+    GUIImage bubble{Pictures::slider_bubble_c.file, true, default_color_key_c};
 };
 
 const Slider_pictures& slider_pictures() {

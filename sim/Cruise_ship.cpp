@@ -4,12 +4,14 @@
 #include "sim/Island.h"
 #include "sim/Less_than_by_distance_from.h"
 #include "sim/Model.h"
+#include "sim/Ship_kinds.h"
 #include "sim/World_file.h"
 
 #include <algorithm>
 #include <iostream>
 
 namespace {
+constexpr const Ship_kind& kind_c = Ship_kinds::cruise_ship_c;
 const char* const error_UndefinedState_c = "Cruise_ship in Undefined State";
 const char* const error_WaitingAwayFromDock_c = "a cruise ship waiting at an island must be docked";
 const char* const error_VisitTwice_c = "an island to visit is listed twice";
@@ -21,7 +23,8 @@ const char* const cruise_state_words_c[] = {"cruising_to_island", "at_island_ref
 } // namespace
 
 Cruise_ship::Cruise_ship(const std::string& name_, Point position_)
-    : Ship(name_, position_, 500., 15., 2., 0) {}
+    : Ship(name_, position_, kind_c.fuel_capacity, kind_c.maximum_speed, kind_c.fuel_consumption,
+           kind_c.resistance) {}
 
 Cruise_ship::~Cruise_ship() = default;
 

@@ -1,9 +1,16 @@
 #include "sim/Cruiser.h"
 
+#include "sim/Ship_kinds.h"
+
 #include <iostream>
 
+namespace {
+constexpr const Ship_kind& kind_c = Ship_kinds::cruiser_c;
+} // namespace
+
 Cruiser::Cruiser(const std::string& name_, Point position_)
-    : Warship(name_, position_, 1000., 20., 10., 6, 3, 15.) {}
+    : Warship(name_, position_, kind_c.fuel_capacity, kind_c.maximum_speed, kind_c.fuel_consumption,
+              kind_c.resistance, kind_c.firepower, kind_c.maximum_range) {}
 
 Cruiser::~Cruiser() = default;
 

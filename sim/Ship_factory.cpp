@@ -4,6 +4,7 @@
 #include "sim/Cruiser.h"
 #include "sim/Error.h"
 #include "sim/Ship_group.h"
+#include "sim/Ship_kinds.h"
 #include "sim/Tanker.h"
 #include "sim/Torpedo_boat.h"
 
@@ -12,23 +13,36 @@ const char* const error_UnknownShipType_c = "Trying to create ship of unknown ty
 const char* const error_UnknownGroupType_c = "Trying to create group of unknown type!\n";
 const char* const error_NoKnownKind_c = "PROGRAMMING ERROR: OBJECT OF NO KNOWN KIND\n";
 
-const char* const tanker_c = "Tanker";
-const char* const cruiser_c = "Cruiser";
-const char* const cruise_ship_c = "Cruise_ship";
-const char* const torpedo_boat_c = "Torpedo_boat";
 const char* const ship_group_c = "Ship_group";
+
+template <typename Kind> std::shared_ptr<Ship> make(const std::string& name, Point position) {
+    return std::make_shared<Kind>(name, position);
+}
+
+template <typename Kind> bool is(const Ship& ship) {
+    return dynamic_cast<const Kind*>(&ship) != nullptr;
+}
+
+// The class behind each kind's row, in the order the kind names are compared.
+struct Kind_class {
+    const Ship_kind& kind;
+    std::shared_ptr<Ship> (*make)(const std::string& name, Point position);
+    bool (*made)(const Ship& ship);
+};
+const Kind_class kind_classes_c[] = {
+    {Ship_kinds::tanker_c, make<Tanker>, is<Tanker>},
+    {Ship_kinds::cruiser_c, make<Cruiser>, is<Cruiser>},
+    {Ship_kinds::cruise_ship_c, make<Cruise_ship>, is<Cruise_ship>},
+    {Ship_kinds::torpedo_boat_c, make<Torpedo_boat>, is<Torpedo_boat>},
+};
 } // namespace
 
 std::shared_ptr<Ship> create_ship(const std::string& name, const std::string& type,
                                   Point position) {
-    if (type == tanker_c)
-        return std::make_shared<Tanker>(name, position);
-    if (type == cruiser_c)
-        return std::make_shared<Cruiser>(name, position);
-    if (type == cruise_ship_c)
-        return std::make_shared<Cruise_ship>(name, position);
-    if (type == torpedo_boat_c)
-        return std::make_shared<Torpedo_boat>(name, position);
+    for (const Kind_class& kind_class : kind_classes_c) {
+        if (type == kind_class.kind.name)
+            return kind_class.make(name, position);
+    }
     throw Error(error_UnknownShipType_c);
 }
 
@@ -38,15 +52,18 @@ std::shared_ptr<Group> create_group(const std::string& name, const std::string& 
     throw Error(error_UnknownGroupType_c);
 }
 
+std::vector<std::string> ship_kind_names() {
+    std::vector<std::string> names;
+    for (const Kind_class& kind_class : kind_classes_c)
+        names.push_back(kind_class.kind.name);
+    return names;
+}
+
 std::string kind_name(const Ship& ship) {
-    if (dynamic_cast<const Tanker*>(&ship))
-        return tanker_c;
-    if (dynamic_cast<const Cruiser*>(&ship))
-        return cruiser_c;
-    if (dynamic_cast<const Cruise_ship*>(&ship))
-        return cruise_ship_c;
-    if (dynamic_cast<const Torpedo_boat*>(&ship))
-        return torpedo_boat_c;
+    for (const Kind_class& kind_class : kind_classes_c) {
+        if (kind_class.made(ship))
+            return kind_class.kind.name;
+    }
     throw Programming_Error(error_NoKnownKind_c);
 }
 

@@ -2,12 +2,14 @@
 
 #include "sim/Error.h"
 #include "sim/Island.h"
+#include "sim/Ship_kinds.h"
 #include "sim/World_file.h"
 
 #include <cassert>
 #include <iostream>
 
 namespace {
+constexpr const Ship_kind& kind_c = Ship_kinds::tanker_c;
 const char* const error_HasCargoDestinations_c = "Tanker has cargo destinations!\n";
 const char* const error_SameDestinations_c = "Load and unload cargo destinations are the same!\n";
 const char* const error_UndefinedState_c = "Tanker in Undefined State";
@@ -30,7 +32,8 @@ const char* const Tanker::TankerStateNames[] = {"no cargo destinations",
                                                 "moving to unloading destination", "unloading"};
 
 Tanker::Tanker(const std::string& name_, Point position_)
-    : Ship(name_, position_, 100., 10., 2., 0) {}
+    : Ship(name_, position_, kind_c.fuel_capacity, kind_c.maximum_speed, kind_c.fuel_consumption,
+           kind_c.resistance) {}
 
 Tanker::~Tanker() = default;
 

@@ -1,19 +1,22 @@
 #include "sim/Torpedo_boat.h"
 
 #include "sim/Error.h"
+#include "sim/Ship_kinds.h"
 #include "sim/World_file.h"
 
 #include <cassert>
 #include <iostream>
 
 namespace {
+constexpr const Ship_kind& kind_c = Ship_kinds::torpedo_boat_c;
 const char* const error_InvalidState_c = "PROGRAMMING ERROR: INVALID TORPEDO_BOAT STATE\n";
 // The words for TorpedoBoatState_e in a world file, in enum order.
 const char* const torpedo_boat_state_words_c[] = {"pursuing", "not_pursuing"};
 } // namespace
 
 Torpedo_boat::Torpedo_boat(const std::string& name_, Point position_)
-    : Warship(name_, position_, 1500., 26., 8., 4, 7, 4.) {}
+    : Warship(name_, position_, kind_c.fuel_capacity, kind_c.maximum_speed, kind_c.fuel_consumption,
+              kind_c.resistance, kind_c.firepower, kind_c.maximum_range) {}
 
 Torpedo_boat::~Torpedo_boat() = default;
 

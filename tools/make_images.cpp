@@ -3,14 +3,16 @@
 //
 //   flotilla_make_images OUTPUT_FOLDER
 //
-// writes GUIImages/*.bmp (the toolkit's pieces) and images/*.bmp (the world
-// views' grid dot, object pictures and waves) below OUTPUT_FOLDER as
-// uncompressed 24-bit BMP files, the oldest and plainest form that every BMP
-// loader reads.
+// writes the pictures listed in resources/Pictures.h, GUIImages/*.bmp (the
+// toolkit's pieces) and images/*.bmp (the world views' grid dot, object
+// pictures and waves), below OUTPUT_FOLDER as uncompressed 24-bit BMP files,
+// the oldest and plainest form that every BMP loader reads.
 //
 //   flotilla_make_images --icon SIZE FILE.png
 //
 // writes the application's icon for the desktop, SIZE pixels square.
+
+#include "resources/Pictures.h"
 
 #include <algorithm>
 #include <cmath>
@@ -776,30 +778,16 @@ Canvas draw_icon(int size) {
 
 // ---------------------------------------------------------------------------
 
-struct Picture {
-    const char* path; // relative to the resource folder
+// Each picture of the list with the function that draws it: a picture
+// added to the list without one does not compile.
+struct Drawn_picture {
+    const Picture& picture;
     Canvas (*draw)();
 };
 
-const Picture pictures_c[] = {
-    {"GUIImages/button.bmp", draw_button_normal},
-    {"GUIImages/button2.bmp", draw_button_hovered},
-    {"GUIImages/button3.bmp", draw_button_pressed},
-    {"GUIImages/corner0.bmp", draw_corner0},
-    {"GUIImages/corner1.bmp", draw_corner1},
-    {"GUIImages/corner2.bmp", draw_corner2},
-    {"GUIImages/corner3.bmp", draw_corner3},
-    {"GUIImages/slider_horiz_L.bmp", draw_slider_left_cap},
-    {"GUIImages/slider_horiz_M.bmp", draw_slider_middle},
-    {"GUIImages/slider_horiz_R.bmp", draw_slider_right_cap},
-    {"GUIImages/slider_bubble.bmp", draw_slider_bubble},
-    {"images/dot.bmp", draw_dot},
-    {"images/arrow.bmp", draw_island_map},
-    {"images/blip.bmp", draw_blip},
-    {"images/island_front.bmp", draw_island_front},
-    {"images/ship_front.bmp", draw_ship_front},
-    {"images/wave.bmp", draw_wave},
-};
+#define FLOTILLA_DRAWN_PICTURE(name, file, width, height) {Pictures::name##_c, draw_##name},
+const Drawn_picture pictures_c[] = {FLOTILLA_PICTURES(FLOTILLA_DRAWN_PICTURE)};
+#undef FLOTILLA_DRAWN_PICTURE
 
 } // namespace
 
@@ -823,15 +811,23 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::filesystem::path root = argv[1];
-    for (const Picture& picture : pictures_c) {
-        const std::filesystem::path path = root / picture.path;
+    for (const Drawn_picture& drawn : pictures_c) {
+        const std::filesystem::path path = root / drawn.picture.file;
         std::error_code error;
         std::filesystem::create_directories(path.parent_path(), error);
         if (error) {
             std::cerr << "cannot create " << path.parent_path() << ": " << error.message() << '\n';
             return 1;
         }
-        if (!picture.draw().write_bmp(path)) {
+        const Canvas canvas = drawn.draw();
+        // The program refuses to start with a picture of another size.
+        if (canvas.width() != drawn.picture.width || canvas.height() != drawn.picture.height) {
+            std::cerr << path << " is drawn " << canvas.width() << " x " << canvas.height()
+                      << " pixels, but the list of pictures says " << drawn.picture.width << " x "
+                      << drawn.picture.height << '\n';
+            return 1;
+        }
+        if (!canvas.write_bmp(path)) {
             std::cerr << "cannot write " << path << '\n';
             return 1;
         }

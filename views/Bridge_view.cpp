@@ -2,8 +2,10 @@
 
 #include "gui/Colors.h"
 #include "gui/Trace.h"
+#include "resources/Pictures.h"
 #include "sim/Navigation.h"
 #include "sim/Ship.h"
+#include "views/Kind_pictures.h"
 
 #include <charconv>
 #include <iostream>
@@ -90,7 +92,7 @@ void Bridge_view::draw() {
 void Bridge_view::generate_sunk_map() {
     generate_blank_map();
     // Loaded once: a sunk ship's view tiles it on every draw.
-    static const GUIImage* wave = new GUIImage("images/wave.bmp", true, default_color_key_c);
+    static const GUIImage* wave = new GUIImage(Pictures::wave_c.file, true, default_color_key_c);
     for (int x = 0; x < get_width(); x += wave->getw()) {
         for (int y = 0; y < get_height(); y += wave->geth())
             draw_onto_self(*wave, GUI::DispPoint(x, y));
@@ -98,7 +100,5 @@ void Bridge_view::generate_sunk_map() {
 }
 
 std::map<std::string, std::string> Bridge_view::load_type_image_map() {
-    return {{"Island", "images/island_front.bmp"},    {"Ship", "images/ship_front.bmp"},
-            {"Tanker", "images/ship_front.bmp"},      {"Cruiser", "images/ship_front.bmp"},
-            {"Cruise_ship", "images/ship_front.bmp"}, {"Torpedo_boat", "images/ship_front.bmp"}};
+    return picture_files(&Kind_pictures::on_bridge);
 }

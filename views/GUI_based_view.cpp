@@ -1,6 +1,7 @@
 #include "views/GUI_based_view.h"
 
 #include "gui/GUILetter.h"
+#include "resources/Pictures.h"
 #include "sim/Error.h"
 
 #include <SDL.h>
@@ -17,7 +18,7 @@ const int label_text_size_c = 12;
 
 // Loaded once and shared by every view for the rest of the run.
 const GUIImage& grid_dot() {
-    static const GUIImage* dot = new GUIImage("images/dot.bmp", false, no_key_c);
+    static const GUIImage* dot = new GUIImage(Pictures::dot_c.file, false, no_key_c);
     return *dot;
 }
 

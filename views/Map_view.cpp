@@ -2,6 +2,7 @@
 
 #include "gui/Trace.h"
 #include "sim/Error.h"
+#include "views/Kind_pictures.h"
 
 #include <iostream>
 #include <vector>
@@ -78,7 +79,5 @@ Point Map_view::dispToPoint(GUI::DispPoint p) const {
 }
 
 std::map<std::string, std::string> Map_view::load_type_image_map() {
-    return {{"Island", "images/arrow.bmp"},     {"Ship", "images/blip.bmp"},
-            {"Tanker", "images/blip.bmp"},      {"Cruiser", "images/blip.bmp"},
-            {"Cruise_ship", "images/blip.bmp"}, {"Torpedo_boat", "images/blip.bmp"}};
+    return picture_files(&Kind_pictures::on_map);
 }
