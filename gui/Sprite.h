@@ -50,11 +50,11 @@ private:
     int bytes_per_pixel;
     bool has_masks = false;
     std::uint32_t colour = 0; // its first bytes, for a sprite of bits
-    // For a sprite of one colour no larger than 64 x 16 (a label): the opaque
+    // For a sprite of one colour no larger than 64 x 12 (a label): the opaque
     // pixels of each row as bits, lowest bit leftmost, and the colour. Kept
     // in the sprite itself: thousands of labels are drawn a frame, and each
     // would otherwise wait on memory twice.
-    static constexpr int max_mask_rows_c = 16;
+    static constexpr int max_mask_rows_c = 12; // no more than a label needs
     std::array<std::uint64_t, max_mask_rows_c> row_masks{};
 
     struct Clip {

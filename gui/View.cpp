@@ -50,7 +50,7 @@ void View::attach_subview(View* view, DispPoint position) {
     if (view == this)
         throw Error("Cannot attach a view to itself!");
     view->rel_pos = position;
-    view->place_in_parent = subviews.size();
+    view->place_in_parent = static_cast<std::uint32_t>(subviews.size());
     subviews.push_back(view);
     view->parent = this;
     mark_changed();
@@ -70,7 +70,7 @@ void View::squeeze_out_holes() {
     for (View* subview : subviews) {
         if (!subview)
             continue;
-        subview->place_in_parent = kept;
+        subview->place_in_parent = static_cast<std::uint32_t>(kept);
         subviews[kept++] = subview;
     }
     subviews.resize(kept);

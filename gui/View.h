@@ -7,6 +7,7 @@
 #include <SDL.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 class GUIImage;
@@ -107,24 +108,27 @@ protected:
     View(int width, int height, Surfaceless);
 
 private:
-    bool changed = false;
+    // Ordered so that what a frame reads of a view (its size, place and
+    // parent) shares the first cache line, and packed: icons are made by the
+    // ten thousand, and each has views within it.
     int w;
     int h;
     DispPoint rel_pos;
+    View* parent = nullptr;
     SDL_Surface* image;
     SDL_Surface* display;
-    bool has_clear_color = false;
-    SDL_Color clear_color = {0, 0, 0, 0};
-    View* parent = nullptr;
     // In compositing order. A detached view leaves a hole (null) so that
     // detaching stays O(1); the holes are squeezed out once they are half
     // the list. Contiguous, because every frame walks the whole list.
     std::vector<View*> subviews;
-    std::size_t holes = 0;
-    static std::size_t recomposition_count;
     // Where this view sits in its parent's list: a view has at most one
     // parent, so finding it there never needs a search.
-    std::size_t place_in_parent = 0;
+    std::uint32_t place_in_parent = 0;
+    std::uint32_t holes = 0;
+    SDL_Color clear_color = {0, 0, 0, 0};
+    bool changed = false;
+    bool has_clear_color = false;
+    static std::size_t recomposition_count;
 
     void detach(View* view);
     bool is_in_sight(const View* subview) const;

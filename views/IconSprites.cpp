@@ -99,8 +99,9 @@ std::shared_ptr<const GUI::Sprite> icon_label(const std::string& name) {
         SDL_Surface* shown = label.get_display_ptr();
         const std::uint32_t see_through = mapped(shown, label.get_clear_color());
         // Labels are drawn in the order they were made, as icons are: side
-        // by side in memory, each within one pair of cache lines.
-        static Slab* slab = new Slab(256);
+        // by side in memory. A slot holds the sprite and its shared count (a
+        // larger block, in a library that makes one, gets memory of its own).
+        static Slab* slab = new Slab(sizeof(GUI::Sprite) + 2 * sizeof(void*));
         return std::allocate_shared<const GUI::Sprite>(
             Slab_allocator<GUI::Sprite>(*slab), shown,
             [see_through](std::uint32_t pixel) { return pixel == see_through; });
