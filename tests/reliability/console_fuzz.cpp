@@ -11,31 +11,18 @@
 // console_fuzz_failure.txt: `flotilla --headless < console_fuzz_failure.txt`
 // replays them.
 
-#include "Reliability_support.h"
+#include "support/Sim_support.h"
 
 #include "app/Console.h"
 #include "app/Console_input.h"
 #include "app/WorldCommands.h"
 #include "sim/Cruise_ship.h"
-#include "sim/Error.h"
-#include "sim/Group.h"
-#include "sim/Island.h"
-#include "sim/Model.h"
 #include "sim/Tanker.h"
 #include "sim/Torpedo_boat.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <chrono>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iostream>
 #include <random>
 #include <set>
-#include <sstream>
-#include <string>
 #include <vector>
 
 #include <fcntl.h>
@@ -146,23 +133,22 @@ private:
         return std::to_string(any(random));
     }
 
+    template <typename It> std::string any_of(It begin, It end, const char* none) {
+        const auto count = std::distance(begin, end);
+        if (count == 0)
+            return none;
+        std::advance(begin, pick(static_cast<int>(count)));
+        return (*begin)->get_name();
+    }
     // Names of every kind: live islands, ships and groups, and ones that are not.
     std::string name() {
         const Model* model = Model::get();
         switch (pick(6)) {
-        case 0: {
-            std::vector<std::string> islands;
-            for (auto it = model->islands_begin_iter(); it != model->islands_end_iter(); ++it)
-                islands.push_back((*it)->get_name());
-            return islands[pick(static_cast<int>(islands.size()))];
-        }
+        case 0:
+            return any_of(model->islands_begin_iter(), model->islands_end_iter(), "Exxon");
         case 1:
-        case 2: {
-            std::vector<std::string> ships;
-            for (auto it = model->ships_begin_iter(); it != model->ships_end_iter(); ++it)
-                ships.push_back((*it)->get_name());
-            return ships.empty() ? "Ajax" : ships[pick(static_cast<int>(ships.size()))];
-        }
+        case 2:
+            return any_of(model->ships_begin_iter(), model->ships_end_iter(), "Ajax");
         case 3:
             return "G" + std::to_string(pick(4));
         case 4:
@@ -246,7 +232,7 @@ private:
 // stricter than the two decimals users see, and quick to print even for the
 // huge coordinates the fuzz gives ships.
 std::string world_status() {
-    return described([] {
+    return captured([] {
         std::cout << std::hexfloat;
         Model::get()->describe();
     });
@@ -290,17 +276,14 @@ bool only_cargo_announcements(const std::string& line, const std::string& news) 
 
 } // namespace
 
-TEST(Console_fuzz, refused_lines_report_one_known_error_and_change_nothing) {
+TEST(ConsoleFuzz, RefusedLinesReportOneKnownErrorAndChangeNothing) {
     const unsigned long lines = env_number("FLOTILLA_FUZZ_LINES", 100000);
     const unsigned long seed = env_number("FLOTILLA_FUZZ_SEED", 20240611);
     std::cerr << "console fuzz: " << lines << " lines, seed " << seed << '\n';
     const std::set<std::string> known = known_error_texts();
     ASSERT_GT(known.size(), 40u) << "the error texts were not found in " FLOTILLA_SOURCE_DIR;
 
-    std::cout.setf(std::ios::fixed, std::ios::floatfield);
-    std::cout.precision(2);
-    std::ostringstream out;
-    std::streambuf* previous = std::cout.rdbuf(out.rdbuf());
+    Output_capture out;
     WorldCommands commands;
     commands.build_initial_world();
     Console console(commands);
@@ -324,7 +307,6 @@ TEST(Console_fuzz, refused_lines_report_one_known_error_and_change_nothing) {
     std::vector<std::string> history;
     std::string before = world_status();
     int failures = 0, refused = 0;
-    const auto start = std::chrono::steady_clock::now();
     for (unsigned long n = 0; n < lines && failures < 10; ++n) {
         std::string line = maker.next();
         const unsigned dress = dressing() % 200;
@@ -337,7 +319,7 @@ TEST(Console_fuzz, refused_lines_report_one_known_error_and_change_nothing) {
         history.push_back(line);
         const bool exempt = may_change_before_refusing(line);
         reports = 0;
-        out.str("");
+        out.take();
         const std::string sent = line + "\n";
         ASSERT_EQ(write(writer, sent.data(), sent.size()), ssize_t(sent.size()));
         std::string received;
@@ -348,7 +330,7 @@ TEST(Console_fuzz, refused_lines_report_one_known_error_and_change_nothing) {
             console.refuse_long_line();
         else
             console.execute(received);
-        const std::string printed = out.str();
+        const std::string printed = out.take();
 
         std::string fault;
         if (result == Line_reader::Result::line && received != line) {
@@ -394,12 +376,8 @@ TEST(Console_fuzz, refused_lines_report_one_known_error_and_change_nothing) {
                       << fault << "\nprinted:\n"
                       << printable(printed);
     }
-    std::cout.rdbuf(previous);
     close(writer);
     close(read_end);
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::cerr << "console fuzz: " << history.size() << " lines (" << refused << " refused) in "
-              << seconds << " s\n";
+    std::cerr << "console fuzz: " << history.size() << " lines, " << refused << " refused\n";
     EXPECT_NE(world_status().find("Island Exxon at position"), std::string::npos);
 }

@@ -9,7 +9,7 @@
 // Exit status 1 when memory grew. Build with -DFLOTILLA_SANITIZE=ON (and a
 // shorter run) for the leak report at exit.
 
-#include "Reliability_support.h"
+#include "support/Capture.h"
 
 #include "app/Console.h"
 #include "app/WorldCommands.h"
@@ -22,13 +22,8 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <iostream>
 #include <map>
 #include <random>
-#include <sstream>
-#include <string>
 #include <vector>
 
 namespace {
@@ -40,7 +35,7 @@ const char* const islands_c[] = {"Exxon", "Shell", "Bermuda", "Treasure_Island",
 
 // What a ship says of itself: its standing orders are not public otherwise.
 std::string orders_of(const Ship& ship) {
-    return described([&ship] { ship.describe(); });
+    return captured([&ship] { ship.describe(); });
 }
 
 template <typename T> std::vector<std::shared_ptr<T>> ships_of_kind() {

@@ -1,4 +1,4 @@
-#include "Sim_test_support.h"
+#include "support/Sim_support.h"
 
 #include "sim/Tanker.h"
 

@@ -1,4 +1,4 @@
-#include "Sim_test_support.h"
+#include "support/Sim_support.h"
 
 #include "sim/Cruise_ship.h"
 #include "sim/Ship_group.h"

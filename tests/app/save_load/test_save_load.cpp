@@ -9,8 +9,7 @@
 // On a failure the script is written to round_trip_failure.txt:
 // `flotilla --headless < round_trip_failure.txt` replays it.
 
-#include "reliability/Reliability_support.h"
-#include "sim/Sim_test_support.h"
+#include "support/Sim_support.h"
 
 #include "app/Console.h"
 #include "app/WorldCommands.h"
@@ -205,7 +204,7 @@ private:
 
 // Which of the moments hold once a line has run.
 std::vector<bool> moments_after(const std::string& output) {
-    const std::string status = described([] { Model::get()->describe(); });
+    const std::string status = captured([] { Model::get()->describe(); });
     std::vector<bool> holds(moment_count, false);
     holds[mid_attack] = contains(status, "\nAttacking ");
     for (const char* cycling : {"moving to loading destination\n", ", loading\n",
@@ -244,13 +243,9 @@ std::string program_output(const Scratch_folder& folder, const std::vector<std::
     return file_text(output);
 }
 
-class Save_load : public ::testing::Test {
+class SaveLoad : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::cout.setf(std::ios::fixed, std::ios::floatfield);
-        std::cout.precision(2);
-        ASSERT_FALSE(folder.path.empty());
-    }
+    void SetUp() override { ASSERT_FALSE(folder.path.empty()); }
     void TearDown() override { Model::get()->clear(); }
 
     Scratch_folder folder;
@@ -258,7 +253,7 @@ protected:
 
 } // namespace
 
-TEST_F(Save_load, a_resumed_world_writes_what_the_uninterrupted_run_wrote) {
+TEST_F(SaveLoad, AResumedWorldWritesWhatTheUninterruptedRunWrote) {
     const unsigned long seeds = env_number("FLOTILLA_ROUND_TRIP_SEEDS", 250);
     std::vector<int> splits_at(moment_count, 0);
     int splits = 0, failures = 0;
@@ -413,7 +408,7 @@ const Malformed malformed_c[] = {
 
 // Each malformed file is refused with the file, the line and the fault, and
 // the world stays exactly as it was.
-TEST_F(Save_load, a_malformed_file_is_refused_and_changes_nothing) {
+TEST_F(SaveLoad, AMalformedFileIsRefusedAndChangesNothing) {
     Session session(true);
     const std::string good = folder / "good.txt";
     write_file(good, valid_world_c);
@@ -464,7 +459,7 @@ std::vector<std::string> folder_listing(const std::string& path) {
 
 // A save that cannot be made reports one clear error and leaves the file it
 // would have replaced, and no temporary file, behind.
-TEST_F(Save_load, a_refused_save_leaves_the_old_file_as_it_was) {
+TEST_F(SaveLoad, ARefusedSaveLeavesTheOldFileAsItWas) {
     Session session(true);
     const std::string old = folder / "old.txt";
     ASSERT_EQ(session.run("save " + old), "");
@@ -498,7 +493,7 @@ TEST_F(Save_load, a_refused_save_leaves_the_old_file_as_it_was) {
 // Renaming over a file needs only the folder's permission, so a read-only
 // file must be refused on purpose. Root may write any file: as root the
 // save is tried as an unprivileged user.
-TEST_F(Save_load, a_read_only_file_is_not_replaced) {
+TEST_F(SaveLoad, AReadOnlyFileIsNotReplaced) {
     Session session(true);
     const std::string old = folder / "old.txt";
     write_file(old, "kept\n");
@@ -519,7 +514,7 @@ TEST_F(Save_load, a_read_only_file_is_not_replaced) {
 
 // With the window the program works in its resource folder, yet the file
 // names a user gives still mean the folder it was started in.
-TEST_F(Save_load, the_window_saves_and_loads_where_it_was_started) {
+TEST_F(SaveLoad, TheWindowSavesAndLoadsWhereItWasStarted) {
     write_file(folder / "small.txt", valid_world_c);
     write_file(folder / "input.txt", "status\nsave again.txt\nload again.txt\nquit\n");
     const std::string command =
