@@ -1,7 +1,6 @@
 #include "support/Window_support.h"
 
 #include "gui/App.h"
-#include "gui/Compatibility.h"
 #include "gui/Controller.h"
 #include "gui/Error.h"
 #include "gui/GUITimer.h"
@@ -10,8 +9,6 @@
 
 #include <memory>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -193,56 +190,6 @@ TEST_F(Loop, OnlyABareCommandQQuits) {
     EXPECT_EQ(left.type, SDL_KEYDOWN);
     EXPECT_EQ(focused.log,
               std::to_string(KMOD_LMETA | KMOD_LSHIFT) + std::to_string(KMOD_LMETA | KMOD_CAPS));
-}
-
-// A folder the user names, on the command line or else in the environment,
-// is the only place looked at: one without all three subfolders is an error
-// that names it, as it would be to show other pictures than those asked for.
-// Only without either are the usual places searched; when none holds the
-// folders, the message names every place tried. A failure leaves the working
-// folder where it was.
-TEST(Resources, ANamedFolderIsTheOnlyPlaceLookedAtElseEveryPlaceTriedIsNamed) {
-    char name[] = "/tmp/flotilla_res_XXXXXX", saved[4096], here[4096];
-    ASSERT_NE(getcwd(saved, sizeof saved), nullptr);
-    const std::string folder = mkdtemp(name), incomplete = folder + "/a", complete = folder + "/b";
-    std::vector<std::string> made;
-    for (const char* sub :
-         {"/a", "/a/images", "/a/GUIFonts", "/b", "/b/GUIImages", "/b/images", "/b/GUIFonts"}) {
-        made.push_back(folder + sub);
-        mkdir(made.back().c_str(), 0700);
-    }
-    auto error_naming = [&saved, &here](const std::vector<std::string>& places) {
-        std::string message = "no error";
-        try {
-            nav_to_resources();
-        } catch (const GUI::Error& error) {
-            message = error.msg;
-        }
-        for (const std::string& place : places)
-            EXPECT_NE(message.find(place), std::string::npos) << place << ": " << message;
-        EXPECT_EQ(std::string(getcwd(here, sizeof here)), saved);
-    };
-    setenv("FLOTILLA_RESOURCES", complete.c_str(), 1);
-    set_resources_folder(incomplete);
-    EXPECT_EQ(resource_folder_candidates(), std::vector<std::string>{incomplete});
-    error_naming({incomplete});
-    set_resources_folder("");
-    EXPECT_NO_THROW(nav_to_resources());
-    EXPECT_EQ(std::string(getcwd(here, sizeof here)), complete);
-    EXPECT_EQ(chdir(saved), 0);
-
-    setenv("FLOTILLA_RESOURCES", "/nonexistent/flotilla", 1);
-    EXPECT_EQ(resource_folder_candidates(), std::vector<std::string>{"/nonexistent/flotilla"});
-    error_naming({"/nonexistent/flotilla"});
-
-    unsetenv("FLOTILLA_RESOURCES");
-    const std::vector<std::string> usual = resource_folder_candidates();
-    ASSERT_FALSE(usual.empty());
-    error_naming(usual); // the tests run from the build, where no Resources lie beside them
-
-    for (auto path = made.rbegin(); path != made.rend(); ++path)
-        rmdir(path->c_str());
-    rmdir(folder.c_str());
 }
 
 // What `stats` reports: the pace of the frames since it last asked, and the

@@ -84,12 +84,15 @@ bool made_of_known_errors(const std::string& text, const std::set<std::string>& 
 }
 
 std::string printable(const std::string& line) {
-    std::string shown;
-    for (unsigned char c : line.substr(0, 200))
-        shown += std::isprint(c) ? static_cast<char>(c) : '?';
-    return line.size() > 200 ? shown + "...(" + std::to_string(line.size()) + " bytes)" : shown;
+    std::string shown = line.substr(0, 200);
+    std::replace_if(
+        shown.begin(), shown.end(), [](unsigned char c) { return !std::isprint(c); }, '?');
+    return shown + (line.size() > 200 ? "...(" + std::to_string(line.size()) + " bytes)" : "");
 }
 
+// Lines of every command with mostly the right number of words: names of
+// live islands, ships and groups and of nothing, numbers good, huge, tiny and
+// malformed, random bytes and 10,000-character words.
 class Line_maker {
 public:
     explicit Line_maker(std::uint64_t seed) : random(seed) {}
@@ -99,10 +102,32 @@ public:
         if (kind < 8)
             return random_bytes(pick(120));
         if (kind < 11)
-            return huge_word() + " " + any_word() + " " + number();
-        if (kind < 55)
-            return object_line();
-        return world_line();
+            return std::string(10000, "AaZz9_"[pick(6)]) + " " + word() + " " + number();
+        if (kind < 55) {
+            const std::string command = one_of(object_commands_c);
+            const int names =
+                command == "destination"
+                    ? 1
+                    : std::string("load_at unload_at dock_at attack add_member remove_member")
+                              .find(command) != std::string::npos;
+            const int numbers = command == "position" ? 3
+                                : command == "course" ? 2
+                                                      : command == "destination";
+            return name() + (pick(20) ? " " + command : "") + words(names, numbers);
+        }
+        const std::string command = one_of(world_commands_c);
+        if (command == "create" && room())
+            return command + " " + (pick(4) ? "S" + std::to_string(fresh++) : name()) + " " +
+                   (pick(8) ? one_of(ship_kinds_c) : word()) + words(0, 2);
+        if (command == "island" && room() && !pick(4))
+            return command + " I" + std::to_string(fresh++) + words(0, 4);
+        if (command == "group")
+            return command + (pick(3) ? " G" + std::to_string(pick(4)) : words(0, 1));
+        if (command == "tick")
+            return command + (pick(3) ? " " + std::to_string(pick(4)) : words(0, 1));
+        if (command == "create" || command == "island")
+            return "status";
+        return command + (command == "open_bridge" ? " " + name() + words(0, 2) : words(0, 1));
     }
 
 private:
@@ -113,26 +138,21 @@ private:
     template <typename T, std::size_t N> const char* one_of(T (&words)[N]) {
         return words[pick(static_cast<int>(N))];
     }
-
     std::string random_bytes(int length) {
         std::string bytes;
-        for (int i = 0; i < length; ++i) {
-            char c = static_cast<char>(1 + pick(255));
-            bytes += c == '\n' ? ' ' : c;
-        }
+        for (int i = 0; i < length; ++i)
+            bytes += static_cast<char>(1 + pick(255));
+        std::replace(bytes.begin(), bytes.end(), '\n', ' ');
         return bytes;
     }
-    std::string huge_word() { return std::string(10000, "AaZz9_"[pick(6)]); }
     std::string number() {
         const int kind = pick(20);
         if (kind == 0)
             return one_of(extreme_numbers_c);
         if (kind < 8)
             return one_of(numbers_c);
-        std::uniform_real_distribution<double> any(-100., 400.);
-        return std::to_string(any(random));
+        return std::to_string(std::uniform_real_distribution<double>(-100., 400.)(random));
     }
-
     template <typename It> std::string any_of(It begin, It end, const char* none) {
         const auto count = std::distance(begin, end);
         if (count == 0)
@@ -140,7 +160,6 @@ private:
         std::advance(begin, pick(static_cast<int>(count)));
         return (*begin)->get_name();
     }
-    // Names of every kind: live islands, ships and groups, and ones that are not.
     std::string name() {
         const Model* model = Model::get();
         switch (pick(6)) {
@@ -157,74 +176,24 @@ private:
             return pick(2) ? "Nobody" : "ajax";
         }
     }
-    std::string any_word() {
-        switch (pick(5)) {
-        case 0:
-            return number();
-        case 1:
-            return random_bytes(1 + pick(6));
-        default:
-            return name();
-        }
+    std::string word() {
+        return pick(5) == 0 ? number() : pick(4) == 0 ? random_bytes(1 + pick(6)) : name();
     }
-    std::string arguments(int usual) {
-        // Mostly the right count, sometimes fewer or more.
-        int count = usual + (pick(4) == 0 ? pick(5) - 2 : 0);
-        std::string words;
-        for (int i = 0; i < count; ++i)
-            words += " " + (pick(2) ? number() : any_word());
-        return words;
+    // The names and numbers a command takes; now and then fewer or more.
+    std::string words(int names, int numbers) {
+        std::string line;
+        for (int i = 0; i < names; ++i)
+            line += " " + name();
+        for (int i = numbers + (pick(4) == 0 ? pick(5) - 2 : 0); i > 0; --i)
+            line += " " + (pick(2) ? number() : word());
+        return line;
     }
-
-    std::string object_line() {
-        const std::string command = one_of(object_commands_c);
-        std::string line = name() + (pick(20) ? " " + command : "");
-        if (command == "course")
-            return line + " " + number() + " " + number() + arguments(0);
-        if (command == "position")
-            return line + " " + number() + " " + number() + " " + number() + arguments(0);
-        if (command == "destination")
-            return line + " " + name() + " " + number() + arguments(0);
-        if (command == "load_at" || command == "unload_at" || command == "dock_at" ||
-            command == "attack" || command == "add_member" || command == "remove_member")
-            return line + " " + name() + arguments(0);
-        return line + arguments(0);
-    }
-
-    std::string world_line() {
-        const std::string command = one_of(world_commands_c);
-        std::string line = command;
-        const bool room = Model::get()->ships_end_iter() != Model::get()->ships_begin_iter() &&
-                          objects() < max_objects_c;
-        if (command == "tick")
-            return line + (pick(3) ? " " + std::to_string(pick(4)) : arguments(1));
-        if (command == "create") {
-            if (!room)
-                return "group G" + std::to_string(pick(4));
-            const std::string name_word = pick(4) ? "S" + std::to_string(fresh++) : name();
-            const std::string kind = pick(8) ? one_of(ship_kinds_c) : any_word();
-            return line + " " + name_word + " " + kind + " " + number() + " " + number() +
-                   arguments(0);
-        }
-        if (command == "island") {
-            if (!room || pick(4))
-                return "status";
-            return line + " I" + std::to_string(fresh++) + arguments(4);
-        }
-        if (command == "group")
-            return line + (pick(3) ? " G" + std::to_string(pick(4)) : arguments(1));
-        if (command == "open_bridge")
-            return line + " " + name() + arguments(2);
-        if (command == "quit" || command == "status" || command == "help")
-            return line + arguments(0);
-        return line + arguments(1);
-    }
-
-    static int objects() {
+    static bool room() {
         const Model* model = Model::get();
-        return static_cast<int>(
-            std::distance(model->ships_begin_iter(), model->ships_end_iter()) +
-            std::distance(model->islands_begin_iter(), model->islands_end_iter()));
+        return model->ships_end_iter() != model->ships_begin_iter() &&
+               std::distance(model->ships_begin_iter(), model->ships_end_iter()) +
+                       std::distance(model->islands_begin_iter(), model->islands_end_iter()) <
+                   max_objects_c;
     }
 };
 
