@@ -28,18 +28,19 @@ TEST_F(MapAndPanel, AMapPressSendsTheSelectionAndARedBandSpansTheDrag) {
     const Uint32 red = SDL_MapRGB(screen->format, 255, 0, 0);
     click_now(on_picture("Ajax"));
     push_mouse(SDL_MOUSEBUTTONDOWN, at.free_sea);
-    push_mouse(SDL_MOUSEMOTION, at.free_sea - P(30, 20), P(-30, -20));
+    const P corner = at.free_sea - P(30, 20);
+    push_mouse(SDL_MOUSEMOTION, corner, P(-30, -20));
     run_frames(1);
     EXPECT_TRUE(contains(out.take(), "speed 10.00 nm/hr to (40.00, 40.00)"));
     auto* band = dynamic_cast<Selection_box*>(view_at(at.free_sea - P(1, 1)));
     ASSERT_NE(band, nullptr);
-    EXPECT_EQ(band->get_abs_pos(), P(220, 30));
+    EXPECT_EQ(band->get_abs_pos(), corner);
     EXPECT_EQ(P(band->get_w(), band->get_h()), P(30, 20));
-    EXPECT_EQ(getpixel(screen, 220, 30), red);
-    push_mouse(SDL_MOUSEBUTTONUP, P(220, 30));
+    EXPECT_EQ(getpixel(screen, corner.x, corner.y), red);
+    push_mouse(SDL_MOUSEBUTTONUP, corner);
     run_frames(1);
-    EXPECT_EQ(view_at(P(221, 31)), &map());
-    EXPECT_NE(getpixel(screen, 249, 49), red);
+    EXPECT_EQ(view_at(corner + P(1, 1)), &map());
+    EXPECT_NE(getpixel(screen, at.free_sea.x - 1, at.free_sea.y - 1), red);
 
     Model::get()->get_ship_ptr("Ajax")->stop();
     // A second click takes it out of what a press sends.
