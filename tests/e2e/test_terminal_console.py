@@ -51,7 +51,9 @@ class Terminal:
         return False
 
     def poll(self):
-        return 0 if self.tmux("display", "-p", "#{pane_dead}").strip() == "1" else None
+        pane = subprocess.run(["tmux", "-S", self.socket, "display", "-p", "#{pane_dead}"],
+                              capture_output=True, text=True)
+        return None if pane.returncode == 0 and pane.stdout.strip() == "0" else 0
 
     def wait(self, timeout=10.0):
         deadline = time.time() + timeout
@@ -110,6 +112,11 @@ class TerminalSession(Session):
         env = dict(self.env, HOME=self.shots, XDG_STATE_HOME=self.shots, TERM="xterm")
         self.program = Terminal([self.binary], env, self.shots)
         self.lines = []
+
+    def __exit__(self, *failure):
+        if self.program:  # the pane outlives the program: its server must go too
+            self.program.terminate()
+        return super().__exit__(*failure)
 
 
 def beside_the_window(s):

@@ -1,4 +1,4 @@
-#include "Gui_test_support.h"
+#include "support/Window_support.h"
 
 #include "gui/View.h"
 

@@ -1,4 +1,4 @@
-#include "Gui_test_support.h"
+#include "support/Window_support.h"
 
 #include "gui/Colors.h"
 #include "gui/Drawing.h"
@@ -8,11 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <functional>
 #include <string>
-#include <unistd.h>
 
 using GUI::DispPoint;
 using GUI::View;
@@ -24,33 +21,21 @@ const SDL_Color blue = {0, 0, 255, 0};
 const SDL_Color green = {0, 255, 0, 0};
 const SDL_Color yellow = {255, 255, 0, 0};
 
-// Each test's one view on the window's main view is taken out and destroyed
-// after it, so that no test sees another's leftovers.
-class Views : public ::testing::Test {
+// Only the window's screen shows what every change has marked its way up to.
+class Views : public Window_test {
 protected:
-    View& main_view() { return *test_window().get_main_view(); }
-    View* attach(View* view, DispPoint position) {
-        main_view().attach_subview(view, position);
-        return top = view;
-    }
     static View* filled(int width, int height, SDL_Color colour) {
         View* view = new View(width, height);
         view->fill_with_color(colour);
         return view;
     }
-    bool screen_is(int x, int y, SDL_Color c) {
-        SDL_Surface* screen = test_window().get_screen();
-        return getpixel(screen, x, y) == SDL_MapRGB(screen->format, c.r, c.g, c.b);
+    static bool screen_is(int x, int y, SDL_Color c) {
+        return is_color(test_window().get_screen(), x, y, c);
     }
-
     void TearDown() override {
-        if (top)
-            main_view().remove_subview(top);
-        delete top;
+        Window_test::TearDown();
         test_window().refresh();
     }
-
-    View* top = nullptr;
 };
 
 } // namespace
@@ -80,23 +65,11 @@ TEST_F(Views, NestedOverlappingAndTransparentViewsCompositeHitTestAndShowChanges
     EXPECT_TRUE(screen_is(105, 105, red));
     EXPECT_TRUE(screen_is(115, 115, GUI::bg_color));
     // Hits ignore transparency: the deepest, last attached view wins.
-    EXPECT_EQ(main_view().get_view_from_point(DispPoint(45, 45)), grandchild);
-    EXPECT_EQ(main_view().get_view_from_point(DispPoint(65, 65)), sibling);
-    EXPECT_EQ(main_view().get_view_from_point(DispPoint(109, 109)), parent);
-    EXPECT_EQ(main_view().get_view_from_point(DispPoint(110, 110)), &main_view());
-    EXPECT_EQ(main_view().get_view_from_point(DispPoint(600, 5)), nullptr);
-    // What a screenshot saves is what the window shows.
-    const std::string path = testing::TempDir() + "screen_" + std::to_string(getpid()) + ".bmp";
-    ASSERT_EQ(SDL_SaveBMP(test_window().get_screen(), path.c_str()), 0);
-    GUIImage shot(SDL_LoadBMP(path.c_str()));
-    std::remove(path.c_str());
-    // The file holds 8 bits a channel; the 16-bit screen keeps the top 5 or 6.
-    auto near = [&shot](int x, int y, SDL_Color c) {
-        Uint8 r, g, b;
-        SDL_GetRGB(getpixel(shot, x, y), shot->format, &r, &g, &b);
-        return std::abs(r - c.r) < 8 && std::abs(g - c.g) < 8 && std::abs(b - c.b) < 8;
-    };
-    EXPECT_TRUE(near(37, 37, green) && near(45, 45, blue) && near(65, 65, yellow));
+    EXPECT_EQ(main_view()->get_view_from_point(DispPoint(45, 45)), grandchild);
+    EXPECT_EQ(main_view()->get_view_from_point(DispPoint(65, 65)), sibling);
+    EXPECT_EQ(main_view()->get_view_from_point(DispPoint(109, 109)), parent);
+    EXPECT_EQ(main_view()->get_view_from_point(DispPoint(110, 110)), main_view());
+    EXPECT_EQ(main_view()->get_view_from_point(DispPoint(600, 5)), nullptr);
 
     grandchild->fill_with_color(yellow);
     parent->move_subview(sibling, DispPoint(80, 0));
@@ -105,7 +78,7 @@ TEST_F(Views, NestedOverlappingAndTransparentViewsCompositeHitTestAndShowChanges
     EXPECT_TRUE(screen_is(65, 65, blue)) << "a moved view must leave no trace";
     EXPECT_TRUE(screen_is(95, 15, yellow));
     parent->move_subview(sibling, DispPoint(80, 0));
-    EXPECT_FALSE(main_view().need_to_refresh()) << "moving to the same place changes nothing";
+    EXPECT_FALSE(main_view()->need_to_refresh()) << "moving to the same place changes nothing";
 }
 
 // Siblings taken out from the middle, the front and the back, in any order,
@@ -158,15 +131,15 @@ TEST_F(Views, TreeErrorsLeaveTheTreeAloneAndUnhandledClicksBubbleUp) {
         }
         return std::string("(nothing thrown)");
     };
-    EXPECT_EQ(refused([&] { main_view().attach_subview(nested, DispPoint(5, 5)); }),
+    EXPECT_EQ(refused([&] { main_view()->attach_subview(nested, DispPoint(5, 5)); }),
               "Candidate vew is already a subview of another view.");
     View alone(5, 5);
     EXPECT_EQ(refused([&] { alone.attach_subview(&alone, DispPoint(0, 0)); }),
               "Cannot attach a view to itself!");
     EXPECT_EQ(refused([&] { alone.remove_last_subview(); }), "view has not subviews!");
-    EXPECT_EQ(refused([&] { main_view().move_subview(nested, DispPoint(3, 3)); }),
+    EXPECT_EQ(refused([&] { main_view()->move_subview(nested, DispPoint(3, 3)); }),
               "view is not a subview of this!");
-    EXPECT_EQ(refused([&] { main_view().remove_subview(nested); }),
+    EXPECT_EQ(refused([&] { main_view()->remove_subview(nested); }),
               "view is not a subview of this!");
     // SDL would take a negative size for a huge one and corrupt memory.
     EXPECT_EQ(refused([] { View(-1, 20); }), "Cannot make a view of -1 x 20 pixels!");
@@ -174,7 +147,6 @@ TEST_F(Views, TreeErrorsLeaveTheTreeAloneAndUnhandledClicksBubbleUp) {
     EXPECT_EQ(nested->get_parent(), a);
     EXPECT_TRUE(nested->get_rel_pos() == DispPoint(30, 40));
 
-    Output_capture out;
     nested->mouse_down(DispPoint(5, 6));
     EXPECT_EQ(out.take(), "mouse down!: 5, 6\nmouse down!: 35, 46\nmouse down!: 135, 146\n");
 }

@@ -11,31 +11,18 @@
 // console_fuzz_failure.txt: `flotilla --headless < console_fuzz_failure.txt`
 // replays them.
 
-#include "Reliability_support.h"
+#include "support/Sim_support.h"
 
 #include "app/Console.h"
 #include "app/Console_input.h"
 #include "app/WorldCommands.h"
 #include "sim/Cruise_ship.h"
-#include "sim/Error.h"
-#include "sim/Group.h"
-#include "sim/Island.h"
-#include "sim/Model.h"
 #include "sim/Tanker.h"
 #include "sim/Torpedo_boat.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <chrono>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iostream>
 #include <random>
 #include <set>
-#include <sstream>
-#include <string>
 #include <vector>
 
 #include <fcntl.h>
@@ -97,12 +84,15 @@ bool made_of_known_errors(const std::string& text, const std::set<std::string>& 
 }
 
 std::string printable(const std::string& line) {
-    std::string shown;
-    for (unsigned char c : line.substr(0, 200))
-        shown += std::isprint(c) ? static_cast<char>(c) : '?';
-    return line.size() > 200 ? shown + "...(" + std::to_string(line.size()) + " bytes)" : shown;
+    std::string shown = line.substr(0, 200);
+    std::replace_if(
+        shown.begin(), shown.end(), [](unsigned char c) { return !std::isprint(c); }, '?');
+    return shown + (line.size() > 200 ? "...(" + std::to_string(line.size()) + " bytes)" : "");
 }
 
+// Lines of every command with mostly the right number of words: names of
+// live islands, ships and groups and of nothing, numbers good, huge, tiny and
+// malformed, random bytes and 10,000-character words.
 class Line_maker {
 public:
     explicit Line_maker(std::uint64_t seed) : random(seed) {}
@@ -112,10 +102,32 @@ public:
         if (kind < 8)
             return random_bytes(pick(120));
         if (kind < 11)
-            return huge_word() + " " + any_word() + " " + number();
-        if (kind < 55)
-            return object_line();
-        return world_line();
+            return std::string(10000, "AaZz9_"[pick(6)]) + " " + word() + " " + number();
+        if (kind < 55) {
+            const std::string command = one_of(object_commands_c);
+            const int names =
+                command == "destination"
+                    ? 1
+                    : std::string("load_at unload_at dock_at attack add_member remove_member")
+                              .find(command) != std::string::npos;
+            const int numbers = command == "position" ? 3
+                                : command == "course" ? 2
+                                                      : command == "destination";
+            return name() + (pick(20) ? " " + command : "") + words(names, numbers);
+        }
+        const std::string command = one_of(world_commands_c);
+        if (command == "create" && room())
+            return command + " " + (pick(4) ? "S" + std::to_string(fresh++) : name()) + " " +
+                   (pick(8) ? one_of(ship_kinds_c) : word()) + words(0, 2);
+        if (command == "island" && room() && !pick(4))
+            return command + " I" + std::to_string(fresh++) + words(0, 4);
+        if (command == "group")
+            return command + (pick(3) ? " G" + std::to_string(pick(4)) : words(0, 1));
+        if (command == "tick")
+            return command + (pick(3) ? " " + std::to_string(pick(4)) : words(0, 1));
+        if (command == "create" || command == "island")
+            return "status";
+        return command + (command == "open_bridge" ? " " + name() + words(0, 2) : words(0, 1));
     }
 
 private:
@@ -126,43 +138,36 @@ private:
     template <typename T, std::size_t N> const char* one_of(T (&words)[N]) {
         return words[pick(static_cast<int>(N))];
     }
-
     std::string random_bytes(int length) {
         std::string bytes;
-        for (int i = 0; i < length; ++i) {
-            char c = static_cast<char>(1 + pick(255));
-            bytes += c == '\n' ? ' ' : c;
-        }
+        for (int i = 0; i < length; ++i)
+            bytes += static_cast<char>(1 + pick(255));
+        std::replace(bytes.begin(), bytes.end(), '\n', ' ');
         return bytes;
     }
-    std::string huge_word() { return std::string(10000, "AaZz9_"[pick(6)]); }
     std::string number() {
         const int kind = pick(20);
         if (kind == 0)
             return one_of(extreme_numbers_c);
         if (kind < 8)
             return one_of(numbers_c);
-        std::uniform_real_distribution<double> any(-100., 400.);
-        return std::to_string(any(random));
+        return std::to_string(std::uniform_real_distribution<double>(-100., 400.)(random));
     }
-
-    // Names of every kind: live islands, ships and groups, and ones that are not.
+    template <typename It> std::string any_of(It begin, It end, const char* none) {
+        const auto count = std::distance(begin, end);
+        if (count == 0)
+            return none;
+        std::advance(begin, pick(static_cast<int>(count)));
+        return (*begin)->get_name();
+    }
     std::string name() {
         const Model* model = Model::get();
         switch (pick(6)) {
-        case 0: {
-            std::vector<std::string> islands;
-            for (auto it = model->islands_begin_iter(); it != model->islands_end_iter(); ++it)
-                islands.push_back((*it)->get_name());
-            return islands[pick(static_cast<int>(islands.size()))];
-        }
+        case 0:
+            return any_of(model->islands_begin_iter(), model->islands_end_iter(), "Exxon");
         case 1:
-        case 2: {
-            std::vector<std::string> ships;
-            for (auto it = model->ships_begin_iter(); it != model->ships_end_iter(); ++it)
-                ships.push_back((*it)->get_name());
-            return ships.empty() ? "Ajax" : ships[pick(static_cast<int>(ships.size()))];
-        }
+        case 2:
+            return any_of(model->ships_begin_iter(), model->ships_end_iter(), "Ajax");
         case 3:
             return "G" + std::to_string(pick(4));
         case 4:
@@ -171,74 +176,24 @@ private:
             return pick(2) ? "Nobody" : "ajax";
         }
     }
-    std::string any_word() {
-        switch (pick(5)) {
-        case 0:
-            return number();
-        case 1:
-            return random_bytes(1 + pick(6));
-        default:
-            return name();
-        }
+    std::string word() {
+        return pick(5) == 0 ? number() : pick(4) == 0 ? random_bytes(1 + pick(6)) : name();
     }
-    std::string arguments(int usual) {
-        // Mostly the right count, sometimes fewer or more.
-        int count = usual + (pick(4) == 0 ? pick(5) - 2 : 0);
-        std::string words;
-        for (int i = 0; i < count; ++i)
-            words += " " + (pick(2) ? number() : any_word());
-        return words;
+    // The names and numbers a command takes; now and then fewer or more.
+    std::string words(int names, int numbers) {
+        std::string line;
+        for (int i = 0; i < names; ++i)
+            line += " " + name();
+        for (int i = numbers + (pick(4) == 0 ? pick(5) - 2 : 0); i > 0; --i)
+            line += " " + (pick(2) ? number() : word());
+        return line;
     }
-
-    std::string object_line() {
-        const std::string command = one_of(object_commands_c);
-        std::string line = name() + (pick(20) ? " " + command : "");
-        if (command == "course")
-            return line + " " + number() + " " + number() + arguments(0);
-        if (command == "position")
-            return line + " " + number() + " " + number() + " " + number() + arguments(0);
-        if (command == "destination")
-            return line + " " + name() + " " + number() + arguments(0);
-        if (command == "load_at" || command == "unload_at" || command == "dock_at" ||
-            command == "attack" || command == "add_member" || command == "remove_member")
-            return line + " " + name() + arguments(0);
-        return line + arguments(0);
-    }
-
-    std::string world_line() {
-        const std::string command = one_of(world_commands_c);
-        std::string line = command;
-        const bool room = Model::get()->ships_end_iter() != Model::get()->ships_begin_iter() &&
-                          objects() < max_objects_c;
-        if (command == "tick")
-            return line + (pick(3) ? " " + std::to_string(pick(4)) : arguments(1));
-        if (command == "create") {
-            if (!room)
-                return "group G" + std::to_string(pick(4));
-            const std::string name_word = pick(4) ? "S" + std::to_string(fresh++) : name();
-            const std::string kind = pick(8) ? one_of(ship_kinds_c) : any_word();
-            return line + " " + name_word + " " + kind + " " + number() + " " + number() +
-                   arguments(0);
-        }
-        if (command == "island") {
-            if (!room || pick(4))
-                return "status";
-            return line + " I" + std::to_string(fresh++) + arguments(4);
-        }
-        if (command == "group")
-            return line + (pick(3) ? " G" + std::to_string(pick(4)) : arguments(1));
-        if (command == "open_bridge")
-            return line + " " + name() + arguments(2);
-        if (command == "quit" || command == "status" || command == "help")
-            return line + arguments(0);
-        return line + arguments(1);
-    }
-
-    static int objects() {
+    static bool room() {
         const Model* model = Model::get();
-        return static_cast<int>(
-            std::distance(model->ships_begin_iter(), model->ships_end_iter()) +
-            std::distance(model->islands_begin_iter(), model->islands_end_iter()));
+        return model->ships_end_iter() != model->ships_begin_iter() &&
+               std::distance(model->ships_begin_iter(), model->ships_end_iter()) +
+                       std::distance(model->islands_begin_iter(), model->islands_end_iter()) <
+                   max_objects_c;
     }
 };
 
@@ -246,7 +201,7 @@ private:
 // stricter than the two decimals users see, and quick to print even for the
 // huge coordinates the fuzz gives ships.
 std::string world_status() {
-    return described([] {
+    return captured([] {
         std::cout << std::hexfloat;
         Model::get()->describe();
     });
@@ -290,17 +245,14 @@ bool only_cargo_announcements(const std::string& line, const std::string& news) 
 
 } // namespace
 
-TEST(Console_fuzz, refused_lines_report_one_known_error_and_change_nothing) {
+TEST(ConsoleFuzz, RefusedLinesReportOneKnownErrorAndChangeNothing) {
     const unsigned long lines = env_number("FLOTILLA_FUZZ_LINES", 100000);
     const unsigned long seed = env_number("FLOTILLA_FUZZ_SEED", 20240611);
     std::cerr << "console fuzz: " << lines << " lines, seed " << seed << '\n';
     const std::set<std::string> known = known_error_texts();
     ASSERT_GT(known.size(), 40u) << "the error texts were not found in " FLOTILLA_SOURCE_DIR;
 
-    std::cout.setf(std::ios::fixed, std::ios::floatfield);
-    std::cout.precision(2);
-    std::ostringstream out;
-    std::streambuf* previous = std::cout.rdbuf(out.rdbuf());
+    Output_capture out;
     WorldCommands commands;
     commands.build_initial_world();
     Console console(commands);
@@ -324,7 +276,6 @@ TEST(Console_fuzz, refused_lines_report_one_known_error_and_change_nothing) {
     std::vector<std::string> history;
     std::string before = world_status();
     int failures = 0, refused = 0;
-    const auto start = std::chrono::steady_clock::now();
     for (unsigned long n = 0; n < lines && failures < 10; ++n) {
         std::string line = maker.next();
         const unsigned dress = dressing() % 200;
@@ -337,7 +288,7 @@ TEST(Console_fuzz, refused_lines_report_one_known_error_and_change_nothing) {
         history.push_back(line);
         const bool exempt = may_change_before_refusing(line);
         reports = 0;
-        out.str("");
+        out.take();
         const std::string sent = line + "\n";
         ASSERT_EQ(write(writer, sent.data(), sent.size()), ssize_t(sent.size()));
         std::string received;
@@ -348,7 +299,7 @@ TEST(Console_fuzz, refused_lines_report_one_known_error_and_change_nothing) {
             console.refuse_long_line();
         else
             console.execute(received);
-        const std::string printed = out.str();
+        const std::string printed = out.take();
 
         std::string fault;
         if (result == Line_reader::Result::line && received != line) {
@@ -394,12 +345,8 @@ TEST(Console_fuzz, refused_lines_report_one_known_error_and_change_nothing) {
                       << fault << "\nprinted:\n"
                       << printable(printed);
     }
-    std::cout.rdbuf(previous);
     close(writer);
     close(read_end);
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::cerr << "console fuzz: " << history.size() << " lines (" << refused << " refused) in "
-              << seconds << " s\n";
+    std::cerr << "console fuzz: " << history.size() << " lines, " << refused << " refused\n";
     EXPECT_NE(world_status().find("Island Exxon at position"), std::string::npos);
 }

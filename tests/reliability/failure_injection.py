@@ -21,11 +21,8 @@ ERROR = "Could not save screenshot!\n"
 
 
 def environment(env_changes=None, unset=()):
-    env = dict(os.environ, SDL_VIDEODRIVER="dummy", SDL_AUDIODRIVER="dummy")
-    env.update(env_changes or {})
-    for name in unset:
-        env.pop(name, None)
-    return env
+    env = {**os.environ, "SDL_VIDEODRIVER": "dummy", "SDL_AUDIODRIVER": "dummy", **(env_changes or {})}
+    return {name: value for name, value in env.items() if name not in unset}
 
 
 def run(flotilla, args=(), stdin="quit\n", env_changes=None, unset=(), timeout=120, **options):
@@ -44,6 +41,13 @@ def sanitizer_report(result):
     return any(mark in result.stderr for mark in SANITIZER_MARKS)
 
 
+def one_line_error(result, *words):
+    """Exit status 1 and one line on stderr holding every word."""
+    message = result.stderr.strip()
+    return (result.returncode == 1 and message and "\n" not in message
+            and all(word in message for word in words) and not sanitizer_report(result))
+
+
 def missing_resource_files(flotilla):
     """Each file in turn: one line on stderr naming it, exit status 1."""
     resources = os.path.join(os.path.dirname(flotilla), "Resources")
@@ -57,9 +61,7 @@ def missing_resource_files(flotilla):
             shutil.copytree(resources, copy)
             os.remove(os.path.join(copy, missing))
             result = run(flotilla, ["--resources", copy])
-        message = result.stderr.strip()
-        if (result.returncode != 1 or "\n" in message or os.path.basename(missing) not in message
-                or sanitizer_report(result)):
+        if not one_line_error(result, os.path.basename(missing)):
             faults.append(f"{missing}: exit status {result.returncode}, stderr {result.stderr!r}")
     return faults
 
@@ -86,9 +88,7 @@ def missing_resource_folder(flotilla):
         for label, binary, args, env_changes, place in cases:
             result = run(binary, args, env_changes=env_changes,
                          unset=() if env_changes else ("FLOTILLA_RESOURCES",))
-            message = result.stderr.strip()
-            if (result.returncode != 1 or "\n" in message or place not in message
-                    or sanitizer_report(result)):
+            if not one_line_error(result, place):
                 faults.append(f"{label}: exit status {result.returncode}, "
                               f"stderr {result.stderr!r}")
     return faults
@@ -163,13 +163,6 @@ def far_coordinates(flotilla):
 
 
 MODES = (("headless", ["--headless"]), ("window", []))
-
-
-def one_line_error(result, *words):
-    """Exit status 1 and one line on stderr holding every word."""
-    message = result.stderr.strip()
-    return (result.returncode == 1 and message and "\n" not in message
-            and all(word in message for word in words) and not sanitizer_report(result))
 
 
 def hostile_console(flotilla):

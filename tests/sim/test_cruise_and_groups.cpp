@@ -1,4 +1,4 @@
-#include "Sim_test_support.h"
+#include "support/Sim_support.h"
 
 #include <vector>
 
@@ -20,13 +20,13 @@ std::vector<std::string> visits(const std::string& text, const std::string& ship
     return result;
 }
 
-class CruiseShipTest : public Sim_test {};
-class GroupTest : public Sim_test {};
+class CruiseShips : public Sim_test {};
+class ShipGroups : public Sim_test {};
 
 } // namespace
 
 // C and D lie equally near A; the first by name goes first.
-TEST_F(CruiseShipTest, ToursNearestUnvisitedIslandFirstAndReturnsToStart) {
+TEST_F(CruiseShips, ToursNearestUnvisitedIslandFirstAndReturnsToStart) {
     add_island("A", Point(0, 0));
     add_island("B", Point(10, 0));
     add_island("D", Point(-3, 0));
@@ -47,7 +47,7 @@ TEST_F(CruiseShipTest, ToursNearestUnvisitedIslandFirstAndReturnsToStart) {
     EXPECT_FALSE(contains(description(*cruz), "cruise"));
 }
 
-TEST_F(CruiseShipTest, SingleIslandCruiseSpendsThreeTicksThenEndsWhereItBegan) {
+TEST_F(CruiseShips, SingleIslandCruiseSpendsThreeTicksThenEndsWhereItBegan) {
     add_island("Home", Point(0, 0));
     auto cruz = launch("Cruise_ship", "Cruz", Point(0, 0));
     Output_capture out;
@@ -69,7 +69,7 @@ TEST_F(CruiseShipTest, SingleIslandCruiseSpendsThreeTicksThenEndsWhereItBegan) {
     }
 }
 
-TEST_F(CruiseShipTest, RunningDryCancelsTheCruiseOnceInTheTickItHappens) {
+TEST_F(CruiseShips, RunningDryCancelsTheCruiseOnceInTheTickItHappens) {
     add_island("Far", Point(300, 0));
     auto cruz = launch("Cruise_ship", "Cruz", Point(0, 0));
     Output_capture out;
@@ -83,7 +83,7 @@ TEST_F(CruiseShipTest, RunningDryCancelsTheCruiseOnceInTheTickItHappens) {
     EXPECT_EQ(out.take(), "Cruz dead in the water at (250.00, 0.00)\n");
 }
 
-TEST_F(GroupTest, NestedMembersCountForCyclesAndClosestButNotForMembership) {
+TEST_F(ShipGroups, NestedMembersCountForCyclesAndClosestButNotForMembership) {
     auto outer = create_group("Outer", "Ship_group");
     auto middle = create_group("Middle", "Ship_group");
     auto inner = create_group("Inner", "Ship_group");
@@ -110,6 +110,12 @@ TEST_F(GroupTest, NestedMembersCountForCyclesAndClosestButNotForMembership) {
     middle->add_member(launch("Tanker", "Mid", Point(0, 5)));
     EXPECT_EQ(outer->get_closest_member(Point(1, 1)), ajax);
     EXPECT_EQ(outer->get_closest_member(Point(9, 0))->get_name(), "Far");
+    // Of equally near ships the first made is the closest, whenever it joined.
+    auto pair = create_group("Pair", "Ship_group");
+    auto west = launch("Tanker", "West", Point(-1, 0));
+    pair->add_member(launch("Tanker", "East", Point(1, 0)));
+    pair->add_member(west);
+    EXPECT_EQ(pair->get_closest_member(Point(0, 5)), west);
     auto hollow = create_group("Hollow", "Ship_group");
     hollow->add_member(create_group("Empty", "Ship_group"));
     EXPECT_EQ(error_from([&] { hollow->get_closest_member(Point(0, 0)); }),
@@ -118,7 +124,7 @@ TEST_F(GroupTest, NestedMembersCountForCyclesAndClosestButNotForMembership) {
 
 // Members go in the order they were made, which is neither the order they
 // joined nor the order of their names, so every run says the same.
-TEST_F(GroupTest, EveryMemberIsCommandedAndListedInCreationOrder) {
+TEST_F(ShipGroups, EveryMemberIsCommandedAndListedInCreationOrder) {
     auto fleet = create_group("Fleet", "Ship_group");
     auto tug = launch("Tanker", "Tug", Point(0, 0));
     auto ajax = launch("Cruiser", "Ajax", Point(1, 0));
@@ -132,7 +138,7 @@ TEST_F(GroupTest, EveryMemberIsCommandedAndListedInCreationOrder) {
     EXPECT_EQ(description(*fleet), "\nShip_group Fleet with 3 members:\n  Tug  Ajax  Barge  \n");
 }
 
-TEST_F(GroupTest, EmptyGroupAcceptsEveryShipCommandSilently) {
+TEST_F(ShipGroups, EmptyGroupAcceptsEveryShipCommandSilently) {
     auto group = create_group("Idle", "Ship_group");
     auto island = std::make_shared<Island>("Rock", Point(0, 0), 10., 0.);
     Output_capture out;
@@ -147,7 +153,7 @@ TEST_F(GroupTest, EmptyGroupAcceptsEveryShipCommandSilently) {
     EXPECT_EQ(out.take(), "\nShip_group Idle with no members.\n");
 }
 
-TEST_F(GroupTest, ReleasedMemberIsSkippedUntilUpdatePrunesIt) {
+TEST_F(ShipGroups, ReleasedMemberIsSkippedUntilUpdatePrunesIt) {
     auto outer = create_group("Outer", "Ship_group");
     auto nested = create_group("Nested", "Ship_group");
     Model::get()->add_group(nested);

@@ -1,4 +1,4 @@
-#include "Sim_test_support.h"
+#include "support/Sim_support.h"
 
 #include "sim/Geometry.h"
 #include "sim/Navigation.h"
@@ -22,7 +22,7 @@ template <typename T> std::string printed(const T& value) {
 } // namespace
 
 // Two decimals would print 359.997 as 360.00, a heading that does not exist.
-TEST(GeometryTest, NearlyNorthPrintsAsZeroNever360) {
+TEST(Geometry, NearlyNorthPrintsAsZeroNever360) {
     EXPECT_EQ(printed(Course_speed(359.99, 1.)), "course 359.99 deg, speed 1.00 nm/hr");
     EXPECT_EQ(printed(Compass_vector(359.996, 1.)), "direction 0.00 deg, distance 1.00 nm");
     Compass_position almost_north = position_at(-1e-6, 1.);
@@ -30,7 +30,7 @@ TEST(GeometryTest, NearlyNorthPrintsAsZeroNever360) {
     EXPECT_EQ(printed(almost_north), "bearing 0.00 deg, range 1.00 nm");
 }
 
-TEST(TrackTest, ClosestApproachIsNowUnlessClosingAndIsSeenFromTheOther) {
+TEST(Tracks, ClosestApproachIsNowUnlessClosingAndIsSeenFromTheOther) {
     // Moving apart, and keeping pace.
     for (const auto& pair : {std::make_pair(Course_speed(0., 0.), Course_speed(37., 10.)),
                              std::make_pair(Course_speed(45., 12.), Course_speed(45., 12.))}) {
@@ -52,7 +52,7 @@ TEST(TrackTest, ClosestApproachIsNowUnlessClosingAndIsSeenFromTheOther) {
     EXPECT_NEAR(cpa.range, std::sqrt(50.), 1e-6);
 }
 
-TEST(TrackTest, InboundOnlyStrictlyWithin90DegreesEitherSideOfNorth) {
+TEST(Tracks, InboundOnlyStrictlyWithin90DegreesEitherSideOfNorth) {
     Track_base track;
     Track_base north(Point(0., 10.));
     auto inbound_on = [&](double course) {

@@ -1,4 +1,4 @@
-#include "Sim_test_support.h"
+#include "support/Sim_support.h"
 
 namespace {
 
@@ -10,7 +10,7 @@ public:
         : Ship("Sloop", Point(0., 0.), capacity, 10., consumption, 0) {}
 };
 
-class ShipTest : public Sim_test {
+class Ships : public Sim_test {
 protected:
     // Sails the ship onto a new island holding the given fuel and docks there.
     void dock_at(Ship& ship, const std::string& name, Point where, double fuel) {
@@ -23,7 +23,7 @@ protected:
     Output_capture out;
 };
 
-TEST_F(ShipTest, RunningDryStopsWhereTheFuelEndsAndRefusesMovement) {
+TEST_F(Ships, RunningDryStopsWhereTheFuelEndsAndRefusesMovement) {
     auto exact = std::make_shared<Plain_ship>(0.1); // one tick's worth: the full move, then dead
     exact->set_course_and_speed(0., 10.);
     exact->update();
@@ -48,7 +48,7 @@ TEST_F(ShipTest, RunningDryStopsWhereTheFuelEndsAndRefusesMovement) {
 
 // A refused order must not leave the ship measuring its arrival against a
 // point it was never sent to.
-TEST_F(ShipTest, RefusedOrderLeavesShipBoundForItsDestinationWhereItLandsExactly) {
+TEST_F(Ships, RefusedOrderLeavesShipBoundForItsDestinationWhereItLandsExactly) {
     auto ship = std::make_shared<Plain_ship>();
     ship->set_destination_position_and_speed(Point(0.12, 0.), 10.);
     out.take();
@@ -73,7 +73,7 @@ TEST_F(ShipTest, RefusedOrderLeavesShipBoundForItsDestinationWhereItLandsExactly
               "Sloop at (0.12, 0.00), fuel: 99.76 tons, resistance: 0\nStopped\n");
 }
 
-TEST_F(ShipTest, DockingNeedsStoppedShipStrictlyWithinATenthOfAMile) {
+TEST_F(Ships, DockingNeedsStoppedShipStrictlyWithinATenthOfAMile) {
     auto ship = std::make_shared<Plain_ship>();
     auto too_far = std::make_shared<Island>("Far", Point(0., 0.1), 0., 0.);
     auto near = std::make_shared<Island>("Near", Point(0., 0.0999), 0., 0.);
@@ -89,7 +89,7 @@ TEST_F(ShipTest, DockingNeedsStoppedShipStrictlyWithinATenthOfAMile) {
     EXPECT_FALSE(ship->can_dock(near));
 }
 
-TEST_F(ShipTest, RefuelIgnoresATinyNeedAndTakesOnlyWhatTheIslandHas) {
+TEST_F(Ships, RefuelIgnoresATinyNeedAndTakesOnlyWhatTheIslandHas) {
     Plain_ship ship;
     dock_at(ship, "Depot", Point(0.002, 0.), 50.);
     ship.refuel(); // 0.004 tons short: counts as full

@@ -1,4 +1,4 @@
-#include "Sim_test_support.h"
+#include "support/Sim_support.h"
 
 #include "sim/Tanker.h"
 
@@ -11,7 +11,7 @@ std::string cargo_line(const Tanker& tanker) {
     return text.substr(text.rfind('\n') + 1);
 }
 
-class TankerTest : public Sim_test {
+class Tankers : public Sim_test {
 protected:
     std::shared_ptr<Island> make_island(const std::string& name, Point where, double fuel = 0.) {
         return std::make_shared<Island>(name, where, fuel, 0.);
@@ -37,7 +37,7 @@ protected:
     std::shared_ptr<Island> charlie = make_island("Charlie", Point(0., 5.));
 };
 
-TEST_F(TankerTest, CyclingTankerRefusesNewOrdersAndStaysAsItWas) {
+TEST_F(Tankers, CyclingTankerRefusesNewOrdersAndStaysAsItWas) {
     auto tanker = make_tanker(Point(0., 1.));
     tanker->set_load_destination(charlie);
     tanker->set_unload_destination(bravo);
@@ -51,7 +51,7 @@ TEST_F(TankerTest, CyclingTankerRefusesNewOrdersAndStaysAsItWas) {
     EXPECT_EQ(description(*tanker), before);
 }
 
-TEST_F(TankerTest, CycleStartsAtTheIslandTheHoldCallsForWithoutSailingThereIfAlreadyClose) {
+TEST_F(Tankers, CycleStartsAtTheIslandTheHoldCallsForWithoutSailingThereIfAlreadyClose) {
     auto at_load = make_tanker(charlie->get_location());
     at_load->dock(charlie);
     at_load->set_unload_destination(bravo);
@@ -95,7 +95,7 @@ TEST_F(TankerTest, CycleStartsAtTheIslandTheHoldCallsForWithoutSailingThereIfAlr
     EXPECT_EQ(cargo_line(*elsewhere), "Cargo: 1000.00 tons, moving to unloading destination");
 }
 
-TEST_F(TankerTest, HoldWithinFiveThousandthsOfFullSailsAndDeliversAFullLoad) {
+TEST_F(Tankers, HoldWithinFiveThousandthsOfFullSailsAndDeliversAFullLoad) {
     auto load = make_island("Load", Point(0., 0.05), 999.996);
     auto unload = make_island("Unload", Point(0., 0.), 0.008);
     auto tanker = make_tanker(load->get_location());
@@ -123,7 +123,7 @@ TEST_F(TankerTest, HoldWithinFiveThousandthsOfFullSailsAndDeliversAFullLoad) {
 
 // A tanker that runs dry in its cycle drops the destinations on every tick
 // after; given a second destination, it keeps only the first.
-TEST_F(TankerTest, RunningDryDropsTheDestinationsAndAllowsNoNewCycle) {
+TEST_F(Tankers, RunningDryDropsTheDestinationsAndAllowsNoNewCycle) {
     auto far = make_island("Far", Point(0., 100.));
     auto tanker = make_tanker();
     tanker->set_load_destination(far);

@@ -1,13 +1,13 @@
-#include "Sim_test_support.h"
+#include "support/Sim_support.h"
 
 namespace {
 
-class CruiserTest : public Sim_test {};
-class TorpedoBoatTest : public Sim_test {};
+class Cruisers : public Sim_test {};
+class TorpedoBoats : public Sim_test {};
 
 } // namespace
 
-TEST_F(CruiserTest, RefusedAttacksKeepTheTargetAndAGroupIsHitThroughItsNearestMember) {
+TEST_F(Cruisers, RefusedAttacksKeepTheTargetAndAGroupIsHitThroughItsNearestMember) {
     auto ajax = launch("Cruiser", "Ajax", Point(0, 0));
     auto tug = launch("Tanker", "Tug", Point(1, 0));
     // Ajax is neither the first member nor a direct one.
@@ -37,7 +37,7 @@ TEST_F(CruiserTest, RefusedAttacksKeepTheTargetAndAGroupIsHitThroughItsNearestMe
     EXPECT_TRUE(contains(out.take(), "Ajax fires\nBarge hit with 3"));
 }
 
-TEST_F(CruiserTest, TargetExactlyAtRangeIsFiredOn) {
+TEST_F(Cruisers, TargetExactlyAtRangeIsFiredOn) {
     auto ajax = launch("Cruiser", "Ajax", Point(0, 0));
     auto tug = launch("Tanker", "Tug", Point(9, 12));
     Output_capture out;
@@ -53,7 +53,7 @@ TEST_F(CruiserTest, TargetExactlyAtRangeIsFiredOn) {
 
 // Ace moves before the warships measure, so it is out of range in the first
 // tick: the cruiser gives it up, the torpedo boat aims at where it is now.
-TEST_F(CruiserTest, TargetSailingOutOfRangeIsGivenUpByACruiserAndPursuedByATorpedoBoat) {
+TEST_F(Cruisers, TargetSailingOutOfRangeIsGivenUpByACruiserAndPursuedByATorpedoBoat) {
     auto ace = launch("Tanker", "Ace", Point(0, 14.98));
     auto ajax = launch("Cruiser", "Ajax", Point(0, 0));
     auto pike = launch("Torpedo_boat", "Pike", Point(-10, 14.98));
@@ -72,7 +72,7 @@ TEST_F(CruiserTest, TargetSailingOutOfRangeIsGivenUpByACruiserAndPursuedByATorpe
     EXPECT_FALSE(ajax->is_moving());
 }
 
-TEST_F(CruiserTest, TargetRemovedFromTheWorldReadsAsAbsentAndEndsTheAttack) {
+TEST_F(Cruisers, TargetRemovedFromTheWorldReadsAsAbsentAndEndsTheAttack) {
     auto ajax = launch("Cruiser", "Ajax", Point(0, 0));
     auto pike = launch("Torpedo_boat", "Pike", Point(0, 0));
     auto tug = launch("Tanker", "Tug", Point(10, 0));
@@ -95,7 +95,7 @@ TEST_F(CruiserTest, TargetRemovedFromTheWorldReadsAsAbsentAndEndsTheAttack) {
     EXPECT_TRUE(contains(out.take(), "Ajax stopped at (0.00, 0.00)\nAjax stopping attack\nPike"));
 }
 
-TEST_F(TorpedoBoatTest, ReturnsToItsStartAtHalfSpeedOnceTheTargetIsDestroyed) {
+TEST_F(TorpedoBoats, ReturnsToItsStartAtHalfSpeedOnceTheTargetIsDestroyed) {
     auto pike = launch("Torpedo_boat", "Pike", Point(0, 0));
     auto tug = launch("Tanker", "Tug", Point(6, 0));
     Output_capture out;
@@ -116,7 +116,7 @@ TEST_F(TorpedoBoatTest, ReturnsToItsStartAtHalfSpeedOnceTheTargetIsDestroyed) {
     EXPECT_EQ(pike->get_location(), Point(0.0, 0.0));
 }
 
-TEST_F(TorpedoBoatTest, NewOrdersCallOffTheCurrentAttackFirst) {
+TEST_F(TorpedoBoats, NewOrdersCallOffTheCurrentAttackFirst) {
     auto pike = launch("Torpedo_boat", "Pike", Point(0, 0));
     auto tug = launch("Tanker", "Tug", Point(10, 0));
     Output_capture out;
@@ -134,7 +134,7 @@ TEST_F(TorpedoBoatTest, NewOrdersCallOffTheCurrentAttackFirst) {
     EXPECT_EQ(error_from([&] { pike->stop_attack(); }), "Was not attacking!\n");
 }
 
-TEST_F(TorpedoBoatTest, BoatDeadInTheWaterGivesUpTargetsItCannotReach) {
+TEST_F(TorpedoBoats, BoatDeadInTheWaterGivesUpTargetsItCannotReach) {
     auto pike = launch("Torpedo_boat", "Pike", Point(0, 0));
     Output_capture out;
     pike->set_course_and_speed(0, 26);

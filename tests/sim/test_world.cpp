@@ -1,4 +1,4 @@
-#include "Sim_test_support.h"
+#include "support/Sim_support.h"
 
 #include "sim/Cruise_ship.h"
 #include "sim/Ship_group.h"
@@ -53,12 +53,12 @@ std::shared_ptr<Island> island(const std::string& name, Point position, double f
 
 } // namespace
 
-class ModelTest : public Sim_test {
+class World : public Sim_test {
 protected:
     Model* world = Model::get();
 };
 
-TEST_F(ModelTest, IslandFromLocationIsExactAndFirstByName) {
+TEST_F(World, IslandFromLocationIsExactAndFirstByName) {
     world->add_island(island("Beta", Point(5., 5.)));
     world->add_island(island("Alpha", Point(5., 5.)));
     world->add_island(island("Gamma", Point(1., 2.)));
@@ -72,7 +72,7 @@ TEST_F(ModelTest, IslandFromLocationIsExactAndFirstByName) {
 // Views hear every object, in name order, when attached and whenever the
 // world gains one; a tick runs the objects by name, then the groups, then
 // tells the views, and only then removes what sank.
-TEST_F(ModelTest, ViewsAndTicksGoInNameOrderAndTheSunkLeaveLast) {
+TEST_F(World, ViewsAndTicksGoInNameOrderAndTheSunkLeaveLast) {
     auto view = std::make_shared<Recording_view>();
     auto group = std::make_shared<Recording_group>("B");
     std::weak_ptr<Ship> sinking;
@@ -128,7 +128,7 @@ TEST_F(ModelTest, ViewsAndTicksGoInNameOrderAndTheSunkLeaveLast) {
 // A view keeps each name's latest location whatever order it hears them in,
 // and a world that gains and loses objects between ticks runs exactly the
 // objects it holds at each tick.
-TEST_F(ModelTest, ViewsAndTicksFollowAWorldThatChangesBetweenTicks) {
+TEST_F(World, ViewsAndTicksFollowAWorldThatChangesBetweenTicks) {
     Locations_view view;
     view.update_location("B", Point(1., 1.));
     view.update_location("D", Point(2., 2.));

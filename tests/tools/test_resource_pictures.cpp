@@ -10,7 +10,7 @@
 
 namespace {
 
-const Uint32 magenta = 0xff00ff, green = 0x00ff00, cyan = 0x00ffff, black = 0;
+const Uint32 magenta = 0xff00ff, green = 0x00ff00, cyan = 0x00ffff;
 
 using Surface = std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)>;
 
@@ -88,29 +88,4 @@ TEST(ResourcePictures, ButtonsShareOneSizeAreKeyedAtTheCornersAndLookDifferent) 
     }
     EXPECT_EQ(centres.size(), 3u) << "two looks are alike in the middle";
     EXPECT_EQ(centres.count(green), 0u) << "a button is see-through in the middle";
-}
-
-// An object's icon lays its name's 12-row line over the picture's top and
-// turns magenta and black pixels transparent; the bridge view puts pictures'
-// tops at row 6 of 50.
-TEST(ResourcePictures, ObjectPicturesKeepTheirTopForTheNameAndNeverUseBlack) {
-    for (const char* name : {"arrow.bmp", "blip.bmp", "island_front.bmp", "ship_front.bmp"}) {
-        Surface s = load(name, "images");
-        ASSERT_TRUE(s);
-        for (int y = 0; y < s->h; ++y)
-            for (int x = 0; x < s->w; ++x) {
-                const Uint32 c = at(s, x, y);
-                EXPECT_NE(c, black) << name << " black at " << x << "," << y;
-                EXPECT_FALSE(y < 12 && c != magenta) << name << " under the name at " << y;
-            }
-        EXPECT_GT(drawn(s), 0) << name << " shows nothing below the name";
-        EXPECT_LE(6 + s->h, 50) << name;
-    }
-
-    Surface dot = load("dot.bmp", "images");
-    Surface wave = load("wave.bmp", "images");
-    ASSERT_TRUE(dot && wave);
-    EXPECT_EQ(drawn(dot), dot->w * dot->h) << "the dot is drawn without a key";
-    EXPECT_GT(drawn(wave), 0);
-    EXPECT_LT(drawn(wave), wave->w * wave->h / 2) << "the waves hide the sea under them";
 }

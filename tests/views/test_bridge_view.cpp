@@ -1,4 +1,4 @@
-#include "Views_test_support.h"
+#include "support/Views_support.h"
 
 #include "gui/Colors.h"
 #include "sim/Ship.h"
@@ -13,11 +13,11 @@ std::string icon_at(const GUI_based_view& view, const std::string& name) {
 }
 } // namespace
 
-using Bridge_view_test = Views_test;
+using BridgeView = Views_test;
 
 // Columns are labelled in degrees of relative bearing; there are no row
 // labels, and the ship's name stands in the top-left corner.
-TEST_F(Bridge_view_test, ColumnsAreLabelledInDegreesUnderTheShipsName) {
+TEST_F(BridgeView, ColumnsAreLabelledInDegreesUnderTheShipsName) {
     Bridge_view bridge(nullptr, create_ship("Ajax", "Cruiser", Point(0., 0.)));
     const char* const columns[] = {"-72", "-18", "36", "90"};
     for (int j = 0; j < 4; ++j)
@@ -28,7 +28,7 @@ TEST_F(Bridge_view_test, ColumnsAreLabelledInDegreesUnderTheShipsName) {
 // Relative bearing -90 .. 90 spans the view; the own ship (nearer than
 // 0.005 nm), anything abeam or astern, and anything past 200 nm are out of
 // sight, and those past 200 nm are not even looked at.
-TEST_F(Bridge_view_test, ObjectsWithin200MilesStandOnTheHorizonAtTheirRelativeBearing) {
+TEST_F(BridgeView, ObjectsWithin200MilesStandOnTheHorizonAtTheirRelativeBearing) {
     auto own = create_ship("Ajax", "Cruiser", Point(0., 0.));
     Bridge_view bridge(nullptr, own);
     auto look = [&](double course) {
@@ -68,7 +68,7 @@ TEST_F(Bridge_view_test, ObjectsWithin200MilesStandOnTheHorizonAtTheirRelativeBe
 
 // The sunk ship's view takes all icons off, so one whose ship sinks later
 // must be destroyed without being detached again.
-TEST_F(Bridge_view_test, SunkShipShowsOnlyWavesOnEveryLaterDraw) {
+TEST_F(BridgeView, SunkShipShowsOnlyWavesOnEveryLaterDraw) {
     auto tanker = create_ship("Valdez", "Tanker", Point(3., 4.));
     auto other = create_ship("Bravo", "Tanker", Point(0., 20.));
     Model::get()->add_ship(tanker);

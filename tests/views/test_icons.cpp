@@ -1,4 +1,4 @@
-#include "Views_test_support.h"
+#include "support/Views_support.h"
 
 #include "gui/TextView.h"
 #include "views/SimObjView.h"
@@ -42,9 +42,9 @@ public:
 
 } // namespace
 
-using Icon_test = Views_test;
+using Icon = Views_test;
 
-TEST_F(Icon_test, SelectionHaloIsTheSilhouetteGrownByOnePixelAndGoesWithTheSelection) {
+TEST_F(Icon, SelectionHaloIsTheSilhouetteGrownByOnePixelAndGoesWithTheSelection) {
     const GUIImage picture("images/blip.bmp", false, white_c);
     const int w = picture.getw();
     const int h = picture.geth();
@@ -78,7 +78,7 @@ TEST_F(Icon_test, SelectionHaloIsTheSilhouetteGrownByOnePixelAndGoesWithTheSelec
 // Shared looks drawn as runs must give, pixel for pixel, what compositing
 // each icon's own views gives: for both kinds of picture, through repeated
 // selections, and where the view's edges cut the icons off.
-TEST_F(Icon_test, SharedLooksDrawTheSamePixelsAsIconsWithTheirOwnViews) {
+TEST_F(Icon, SharedLooksDrawTheSamePixelsAsIconsWithTheirOwnViews) {
     const GUI::DispPoint places[] = {GUI::DispPoint(10, 5), GUI::DispPoint(-7, -4),
                                      GUI::DispPoint(95, 40), GUI::DispPoint(30, 8)};
     const char* const names[] = {"Ajax", "Treasure_Island", "S1234", "W"};
@@ -116,7 +116,7 @@ TEST_F(Icon_test, SharedLooksDrawTheSamePixelsAsIconsWithTheirOwnViews) {
 
 // Icons share their looks instead of owning pixels: one picture per file and
 // one label per name, whichever view shows them, for as long as one is shown.
-TEST_F(Icon_test, IconsOfOneKindAndOneNameShareTheirLooks) {
+TEST_F(Icon, IconsOfOneKindAndOneNameShareTheirLooks) {
     auto blip = IconPicture::for_file("images/blip.bmp");
     EXPECT_EQ(IconPicture::for_file("images/blip.bmp"), blip);
     EXPECT_NE(IconPicture::for_file("images/ship_front.bmp"), blip);

@@ -1,4 +1,4 @@
-#include "Views_test_support.h"
+#include "support/Views_support.h"
 
 #include "sim/Island.h"
 #include "sim/Model.h"
@@ -24,12 +24,12 @@ std::string pixel_of(const Map_view& map, Point location) {
 
 } // namespace
 
-using Map_view_test = Views_test;
+using MapView = Views_test;
 
 // Columns count right from the left edge, rows down from the top while world
 // y counts up; the pixel past each edge is out. No int holds the pixels of
 // the far points: they are outside, not undefined.
-TEST_F(Map_view_test, PixelsFloorFromTheBottomLeftAndOnlyTheViewItselfIsInside) {
+TEST_F(MapView, PixelsFloorFromTheBottomLeftAndOnlyTheViewItselfIsInside) {
     Map_view map(nullptr);
     const std::pair<Point, const char*> cases[] = {
         {Point(0., 0.), "50,250 inside"},      {Point(-10., -10.), "0,300 outside"},
@@ -44,17 +44,17 @@ TEST_F(Map_view_test, PixelsFloorFromTheBottomLeftAndOnlyTheViewItselfIsInside) 
         EXPECT_EQ(pixel_of(map, c.first), c.second) << c.first;
 }
 
-TEST_F(Map_view_test, GridLabelsNameTheWorldValueAtTheirDotAndFollowPanningAndZooming) {
+TEST_F(MapView, GridLabelsNameTheWorldValueAtTheirDotAndFollowPanningAndZooming) {
     Map_view map(nullptr);
     // A dot one cell in from the left and at the top of every cell.
     const GUIImage dot("images/dot.bmp", false, white_c);
     int wrong_dot_pixels = 0;
-    for (int top = 0; top < 300; top += 20)
+    for (int row = 0; row < 300; row += 20)
         for (int left = 20; left < 300; left += 20)
             for (int y = 0; y < dot.geth(); ++y)
                 for (int x = 0; x < dot.getw() && left + x < 300; ++x)
                     wrong_dot_pixels +=
-                        !same_color(map.get_image_ptr(), left + x, top + y, dot, x, y);
+                        !same_color(map.get_image_ptr(), left + x, row + y, dot, x, y);
     EXPECT_EQ(wrong_dot_pixels, 0);
     const char* const rows[] = {"42", "30", "18", "6", "-6"};
     const char* const columns[] = {"-6", "6", "18", "30", "42"};
@@ -77,7 +77,7 @@ TEST_F(Map_view_test, GridLabelsNameTheWorldValueAtTheirDotAndFollowPanningAndZo
 // Attached to the world, the map hears every object after each tick; a draw
 // writes its settings, moves each icon to its pixel, parks the others out of
 // sight and names them in name order; a sunk ship takes its icon with it.
-TEST_F(Map_view_test, DrawFollowsTheWorldAndListsTheOutsideInNameOrder) {
+TEST_F(MapView, DrawFollowsTheWorldAndListsTheOutsideInNameOrder) {
     auto map = std::make_shared<Map_view>(nullptr);
     Model* world = Model::get();
     world->add_island(std::make_shared<Island>("Isle", Point(10., 10.), 100., 0.));
@@ -109,7 +109,7 @@ TEST_F(Map_view_test, DrawFollowsTheWorldAndListsTheOutsideInNameOrder) {
 // A selected ship that sinks leaves the selection with its icon: nothing
 // could deselect it, a map click would look for it in vain, and a new ship
 // of its name would be sent without a halo.
-TEST_F(Map_view_test, SelectionLetsGoOfAShipThatLeavesAndHoldsANameOnce) {
+TEST_F(MapView, SelectionLetsGoOfAShipThatLeavesAndHoldsANameOnce) {
     auto map = std::make_shared<MapViewController>(nullptr);
     Model* world = Model::get();
     world->attach(map);

@@ -20,7 +20,7 @@ bool has(const Words& words, const std::string& word) {
 } // namespace
 
 // The test main has built the start-up world; each test runs in its own process.
-TEST(Completion, the_first_word_is_a_world_command_or_a_commandable_name_of_the_world_now) {
+TEST(Completion, TheFirstWordIsAWorldCommandOrACommandableNameOfTheWorldNow) {
     EXPECT_EQ(console_completions("", "s"),
               (Words{"save", "screenshot", "source", "stats", "status"}));
     EXPECT_EQ(console_completions("  ", "Ga"), Words{"Galactica"});
@@ -30,7 +30,7 @@ TEST(Completion, the_first_word_is_a_world_command_or_a_commandable_name_of_the_
     EXPECT_TRUE(console_completions("", "Be").empty()) << "an island takes no commands";
 }
 
-TEST(Completion, after_a_name_come_the_commands_that_object_takes) {
+TEST(Completion, AfterANameComeTheCommandsThatObjectTakes) {
     Model::get()->add_group(create_group("Fleet", "Ship_group"));
     const Words tanker = console_completions("Valdez ", "");
     const Words cruiser = console_completions("Ajax ", "");
@@ -44,7 +44,7 @@ TEST(Completion, after_a_name_come_the_commands_that_object_takes) {
     EXPECT_EQ(console_completions("Ajax ", "st"), (Words{"stop", "stop_attack"}));
 }
 
-TEST(Completion, arguments_are_the_names_that_fit) {
+TEST(Completion, ArgumentsAreTheNamesThatFit) {
     Model::get()->add_group(create_group("Fleet", "Ship_group"));
     EXPECT_EQ(console_completions("Valdez load_at ", ""),
               (Words{"Bermuda", "Exxon", "Shell", "Treasure_Island"}));
@@ -60,7 +60,7 @@ TEST(Completion, arguments_are_the_names_that_fit) {
 
 // The README's table of commands is kept by hand: it must name the same
 // commands as the one `help` and completion read.
-TEST(Command_table, and_the_readme_name_the_same_commands) {
+TEST(CommandTable, NamesTheSameCommandsAsTheReadme) {
     std::ifstream in(FLOTILLA_README);
     std::string readme((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     const std::string console = readme.substr(readme.find("## The console"));

@@ -1,4 +1,4 @@
-#include "App_test_support.h"
+#include "support/App_support.h"
 
 #include "gui/TextView.h"
 #include "sim/Error.h"
@@ -30,7 +30,7 @@ using Controller = App_test;
 // Lines typed into the console run between frames, whole lines only. Its go
 // and pause work the panel's button: a second go would leave a pair of
 // timers running, and the button could not pause what the console started.
-TEST_F(Controller, console_lines_wait_for_their_newline_and_work_the_window) {
+TEST_F(Controller, ConsoleLinesWaitForTheirNewlineAndWorkTheWindow) {
     out.take();
     ASSERT_NO_FATAL_FAILURE(type_console("ti"));
     type_console("ck 3\n");
@@ -41,16 +41,16 @@ TEST_F(Controller, console_lines_wait_for_their_newline_and_work_the_window) {
     EXPECT_EQ(message_line(), "Simulation is already running!");
     run_frames(3);
     EXPECT_GE(occurrences(out.take(), "Display size: "), 2) << "the views redraw every frame";
-    click_now(place::go);
+    click_now(places().go);
     type_console("pause\n");
     EXPECT_EQ(message_line(), "Simulation is not running!");
 }
 
 // A ship is made before its name reaches the views, so a refused one leaves
 // no icon; a sunk one takes its icons with it.
-TEST_F(Controller, icons_come_and_go_with_the_ships_of_the_world) {
+TEST_F(Controller, IconsComeAndGoWithTheShipsOfTheWorld) {
     type_console("create Nautilus Submarine 5 5\n");
-    EXPECT_TRUE(found(out.take(), "Trying to create ship of unknown type!\n"));
+    EXPECT_TRUE(contains(out.take(), "Trying to create ship of unknown type!\n"));
     EXPECT_EQ(map().get_obj_images().count("Nautilus"), 0u);
 
     const Point ajax = Model::get()->get_ship_ptr("Ajax")->get_location();
@@ -59,14 +59,14 @@ TEST_F(Controller, icons_come_and_go_with_the_ships_of_the_world) {
     ASSERT_EQ(map().get_obj_images().count("Victim"), 1u);
     type_console("Ajax attack Victim\n");
     type_console("tick 2\n");
-    EXPECT_TRUE(found(out.take(), "Victim sunk\n"));
+    EXPECT_TRUE(contains(out.take(), "Victim sunk\n"));
     EXPECT_EQ(map().get_obj_images().count("Victim"), 0u);
     EXPECT_EQ(controller().get_bridge_view("Xerxes")->get_obj_images().count("Victim"), 0u);
 }
 
 // A group's refusal has a line per member; the message line has one line
 // of 400 pixels, and a line break has no glyph.
-TEST_F(Controller, a_many_line_error_shows_joined_and_cut_short_on_the_message_line) {
+TEST_F(Controller, AManyLineErrorShowsJoinedAndCutShortOnTheMessageLine) {
     MainView* main_view = controller().get_main_view();
     ErrorDisplayer{main_view}(Error("Ship cannot move!\nShip cannot move!\n"));
     EXPECT_EQ(message_line(), "Ship cannot move!; Ship cannot move!");
@@ -88,7 +88,7 @@ TEST_F(Controller, a_many_line_error_shows_joined_and_cut_short_on_the_message_l
 // A load replaces the world under the open views: every icon is the loaded
 // world's, a bridge view turns to the loaded ship of its name or closes, and
 // only names still present stay selected.
-TEST_F(Controller, a_loaded_world_takes_over_the_icons_bridges_and_selection) {
+TEST_F(Controller, ALoadedWorldTakesOverTheIconsBridgesAndSelection) {
     const std::string start = testing::TempDir() + "flotilla_start_world.txt";
     const std::string other = testing::TempDir() + "flotilla_other_world.txt";
     type_console("save " + start + "\n");

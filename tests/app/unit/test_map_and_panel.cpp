@@ -1,4 +1,4 @@
-#include "App_test_support.h"
+#include "support/App_support.h"
 
 #include "app/MapViewInfoPanel.h"
 #include "gui/Drawing.h"
@@ -10,11 +10,10 @@
 
 #include <cmath>
 
-class Map_and_panel : public App_test {
+class MapAndPanel : public App_test {
 protected:
-    static GUI::TextField* dialogue_field() {
-        return dynamic_cast<GUI::TextField*>(view_at(place::field));
-    }
+    static GUI::TextField* dialogue_field() { return find_view<GUI::TextField>(); }
+    const Places at = places();
     // A point on the picture of an object's icon on the map.
     static P on_picture(const std::string& name) {
         return map().get_obj_images().at(name)->get_abs_pos() + P(5, 17);
@@ -24,23 +23,24 @@ protected:
 // A press on the map sends the selected ships there and starts a red band.
 // Dragged up and to the left, the band keeps its corner at the press point;
 // once under the pointer it hears each move twice, and must not grow twice.
-TEST_F(Map_and_panel, a_map_press_sends_the_selection_and_a_red_band_spans_the_drag) {
-    SDL_Surface* screen = app().get_window()->get_screen();
+TEST_F(MapAndPanel, AMapPressSendsTheSelectionAndARedBandSpansTheDrag) {
+    SDL_Surface* screen = GUI::App::get()->get_window()->get_screen();
     const Uint32 red = SDL_MapRGB(screen->format, 255, 0, 0);
     click_now(on_picture("Ajax"));
-    mouse(SDL_MOUSEBUTTONDOWN, place::free_sea);
-    mouse(SDL_MOUSEMOTION, place::free_sea - P(30, 20), P(-30, -20));
+    push_mouse(SDL_MOUSEBUTTONDOWN, at.free_sea);
+    const P corner = at.free_sea - P(30, 20);
+    push_mouse(SDL_MOUSEMOTION, corner, P(-30, -20));
     run_frames(1);
-    EXPECT_TRUE(found(out.take(), "speed 10.00 nm/hr to (40.00, 40.00)"));
-    auto* band = dynamic_cast<Selection_box*>(view_at(place::free_sea - P(1, 1)));
+    EXPECT_TRUE(contains(out.take(), "speed 10.00 nm/hr to (40.00, 40.00)"));
+    auto* band = dynamic_cast<Selection_box*>(view_at(at.free_sea - P(1, 1)));
     ASSERT_NE(band, nullptr);
-    EXPECT_EQ(band->get_abs_pos(), P(220, 30));
+    EXPECT_EQ(band->get_abs_pos(), corner);
     EXPECT_EQ(P(band->get_w(), band->get_h()), P(30, 20));
-    EXPECT_EQ(getpixel(screen, 220, 30), red);
-    mouse(SDL_MOUSEBUTTONUP, P(220, 30));
+    EXPECT_EQ(getpixel(screen, corner.x, corner.y), red);
+    push_mouse(SDL_MOUSEBUTTONUP, corner);
     run_frames(1);
-    EXPECT_EQ(view_at(P(221, 31)), &map());
-    EXPECT_NE(getpixel(screen, 249, 49), red);
+    EXPECT_EQ(view_at(corner + P(1, 1)), &map());
+    EXPECT_NE(getpixel(screen, at.free_sea.x - 1, at.free_sea.y - 1), red);
 
     Model::get()->get_ship_ptr("Ajax")->stop();
     // A second click takes it out of what a press sends.
@@ -51,12 +51,12 @@ TEST_F(Map_and_panel, a_map_press_sends_the_selection_and_a_red_band_spans_the_d
 // Icons are wider than their pictures (their names run on): a press on the
 // clear part of one reaches what lies beneath, another icon or the map. At
 // start Xerxes's icon lies over Galactica's blip.
-TEST_F(Map_and_panel, a_press_on_the_clear_part_of_an_icon_reaches_what_lies_beneath) {
+TEST_F(MapAndPanel, APressOnTheClearPartOfAnIconReachesWhatLiesBeneath) {
     click_now(on_picture("Galactica"));
     EXPECT_EQ(map().get_selected_ships(), std::list<std::string>{"Galactica"});
     out.take();
     click_now(map().get_obj_images().at("Xerxes")->get_abs_pos() + P(45, 20));
-    EXPECT_TRUE(found(out.take(), "trying to find ship: Galactica\n"));
+    EXPECT_TRUE(contains(out.take(), "trying to find ship: Galactica\n"));
     Model::get()->get_ship_ptr("Galactica")->stop();
     click_now(on_picture("Galactica"));
     EXPECT_TRUE(map().get_selected_ships().empty());
@@ -66,66 +66,67 @@ TEST_F(Map_and_panel, a_press_on_the_clear_part_of_an_icon_reaches_what_lies_ben
 // reach a destroyed field) and its field's timers (checked on tear-down).
 // Return and Escape in its field do as its buttons do. Clicks while it is
 // open bring no second box (each would pile up another).
-TEST_F(Map_and_panel, a_ship_name_box_keeps_a_wrong_name_answers_its_keys_and_closes_for_good) {
-    click_now(place::background);
+TEST_F(MapAndPanel, AShipNameBoxKeepsAWrongNameAnswersItsKeysAndClosesForGood) {
+    click_now(at.background);
     GUI::TextField* field = dialogue_field();
     ASSERT_NE(field, nullptr);
-    click_now(place::background);
+    const Dialogue_places box = dialogue_places();
+    click_now(at.background);
     EXPECT_EQ(dialogue_field(), field);
-    click(place::field);
+    click(box.field);
     type_text("Nobody");
-    push_key(SDLK_RETURN);
+    key(SDLK_RETURN);
     run_frames(1);
-    click_now(place::enter);
+    click_now(box.enter);
     EXPECT_EQ(message_line(), "Ship not found!");
     ASSERT_EQ(dialogue_field(), field);
     EXPECT_EQ(field->get_text(), "Nobody");
     const std::string tried = out.take();
     const std::string line = "ship name: Nobody\n";
     EXPECT_NE(tried.find(line), tried.rfind(line)) << "tried by Return, then by Enter";
-    click(place::field);
-    push_key(SDLK_ESCAPE);
+    click(box.field);
+    key(SDLK_ESCAPE);
     run_frames(1);
     EXPECT_EQ(dialogue_field(), nullptr);
-    EXPECT_FALSE(app().has_focus(field));
+    EXPECT_FALSE(GUI::App::get()->has_focus(field));
 
-    click_now(place::background);
+    click_now(at.background);
     field = dialogue_field();
-    click(place::field);
+    click(box.field);
     type_text("Pegasus");
-    push_key(SDLK_RETURN);
+    key(SDLK_RETURN);
     run_frames(1);
     EXPECT_EQ(dialogue_field(), nullptr);
-    EXPECT_FALSE(app().has_focus(field));
-    push_key('x');
+    EXPECT_FALSE(GUI::App::get()->has_focus(field));
+    key('x');
     run_frames(1);
-    EXPECT_EQ(controller().get_bridge_view("Pegasus")->get_abs_pos(), place::background);
+    EXPECT_EQ(controller().get_bridge_view("Pegasus")->get_abs_pos(), at.background);
     controller().close_bridge_view("Pegasus");
 }
 
-TEST_F(Map_and_panel, a_closed_map_leaves_the_controls_inert_until_a_map_opens) {
+TEST_F(MapAndPanel, AClosedMapLeavesTheControlsInertUntilAMapOpens) {
     type_console("close_map\n");
-    click_now(place::zoom_middle);
-    mouse(SDL_MOUSEBUTTONDOWN, place::stick);
-    mouse(SDL_MOUSEMOTION, place::stick_right, place::stick_right - place::stick);
+    click_now(at.zoom_middle);
+    push_mouse(SDL_MOUSEBUTTONDOWN, at.stick);
+    push_mouse(SDL_MOUSEMOTION, at.stick_right, at.stick_right - at.stick);
     run_frames(2);
-    click_now(place::stick_right);
-    click_now(place::attack);
+    click_now(at.stick_right);
+    click_now(at.attack);
     EXPECT_EQ(message_line(), "Map view is not open!");
-    EXPECT_FALSE(found(out.take(), "ANGLE: "));
+    EXPECT_FALSE(contains(out.take(), "ANGLE: "));
     EXPECT_EQ(view_at(P(150, 150)), controller().get_main_view());
 
     type_console("open_map\n");
-    click_now(place::zoom_middle);
+    click_now(at.zoom_middle);
     EXPECT_NEAR(map().get_scale(), std::log(11.) / 10., 1e-9);
     map().set_scale(0.2);
-    click_now(place::attack);
+    click_now(at.attack);
     EXPECT_EQ(message_line(), "No Ship Selected!");
 }
 
 // Untouched, the zoom slider shows the scale of its map, at start and when a
 // map is opened again, so that the first touch does not jump the zoom.
-TEST_F(Map_and_panel, an_untouched_zoom_slider_shows_the_scale_of_its_map) {
+TEST_F(MapAndPanel, AnUntouchedZoomSliderShowsTheScaleOfItsMap) {
     MapZoomer zoomer(50, &map());
     EXPECT_NEAR(std::log(zoomer.get_value()) / 10., map().get_scale(), 1e-9);
     map().set_scale(0.1);

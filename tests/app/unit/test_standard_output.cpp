@@ -45,7 +45,7 @@ double from_bits(std::uint64_t bits) {
 // The news must read byte for byte as it did through iostream: every
 // magnitude, halfway cases in binary (0.125) and near-halfway ones in
 // decimal (2.675), signed zero, denormals, the extremes and non-numbers.
-TEST(Standard_output, NumbersReadAsIostreamWritesThem) {
+TEST(StandardOutput, NumbersReadAsIostreamWritesThem) {
     std::vector<double> values = {0.,
                                   -0.,
                                   0.125,

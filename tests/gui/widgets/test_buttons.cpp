@@ -1,5 +1,6 @@
-#include "Widget_fixture.h"
+#include "support/Window_support.h"
 
+#include "gui/App.h"
 #include "gui/Button.h"
 #include "gui/Drawing.h"
 #include "gui/GUIImage.h"
@@ -23,49 +24,55 @@ public:
 
 } // namespace
 
-using Button_test = Widget_test;
-using Message_box_test = Widget_test;
+using Button = Window_test;
+using MessageBox = Window_test;
 
 // The release over the button reaches it twice, through focus and through the
-// view tree; only the first may run the action. The button sits at (100, 100)
-// and is 140 x 20: (110, 105) is on it, (400, 400) is well away from it.
-TEST_F(Button_test, ActsOncePerReleaseOverItAndLooksFollowThePointer) {
+// view tree; only the first may run the action, and only after a press on
+// it. The button sits at (100, 100) and is 140 x 20: (110, 105) is on it,
+// (400, 400) is well away from it.
+TEST_F(Button, ActsOncePerPressAndReleaseOverItAndLooksFollowThePointer) {
     int runs = 0;
     auto* button = attach(GUI::create_button([&runs] { ++runs; }, "Fire"), DispPoint(100, 100));
     // Handles what is queued, then compares the button with the picture.
     const auto step = [button](const char* picture_file, bool focused) {
-        deliver();
+        run_frames(1);
         const GUIImage picture(picture_file, false, SDL_Color{0, 0, 0, 0});
         for (int y = 0; y < picture.geth(); ++y)
             for (int x = 0; x < picture.getw(); ++x)
                 ASSERT_EQ(getpixel(button->get_image_ptr(), x, y), getpixel(picture, x, y))
                     << picture_file << " at " << x << "," << y;
-        EXPECT_EQ(app()->has_focus(button), focused);
+        EXPECT_EQ(GUI::App::get()->has_focus(button), focused);
     };
-    move_to(110, 105);
+    move_to(P(110, 105));
     step(hovered_c, true);
-    move_to(400, 400);
+    move_to(P(400, 400));
     step(normal_c, false);
 
-    press(110, 105);
+    press(P(110, 105));
     step(pressed_c, true);
-    move_to(400, 400);
+    move_to(P(400, 400));
     step(normal_c, true); // it must keep focus to see a release off it
-    move_to(115, 108);
-    release(115, 108);
+    move_to(P(115, 108));
+    release(P(115, 108));
     step(normal_c, false);
     EXPECT_EQ(runs, 1);
 
-    press(110, 105);
-    move_to(400, 400);
-    release(400, 400);
+    press(P(110, 105));
+    move_to(P(400, 400));
+    release(P(400, 400));
     step(normal_c, false);
     EXPECT_EQ(runs, 1) << "a release off the button cancels the press";
+
+    move_to(P(110, 105));
+    release(P(110, 105));
+    run_frames(1);
+    EXPECT_EQ(runs, 1) << "a release over the button without a press on it";
 }
 
 // Dismissing a dialogue from its own button destroys the button while its
 // release handler is still on the stack.
-TEST_F(Message_box_test, ButtonsFillFromTheRightAndMayDestroyTheirDialogue) {
+TEST_F(MessageBox, ButtonsFillFromTheRightAndMayDestroyTheirDialogue) {
     Test_box* box = nullptr;
     bool closed = false;
     GUI::Button* ok = GUI::create_button(
@@ -84,10 +91,10 @@ TEST_F(Message_box_test, ButtonsFillFromTheRightAndMayDestroyTheirDialogue) {
     EXPECT_EQ(ok->get_rel_pos(), DispPoint(120, 70));
     EXPECT_EQ(cancel->get_rel_pos(), DispPoint(-60, 70));
 
-    click(225, 175);
-    move_to(230, 178);
-    click(230, 178);
-    deliver();
+    click(P(225, 175));
+    move_to(P(230, 178));
+    click(P(230, 178));
+    run_frames(1);
     EXPECT_TRUE(closed);
     EXPECT_EQ(box, nullptr);
 }

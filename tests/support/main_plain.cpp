@@ -3,7 +3,7 @@
 #include <iostream>
 
 int main(int argc, char** argv) {
-    // The simulation writes every number with two decimals; tests compare
+    // The program writes every number with two decimals; tests compare
     // against that voice, so they set it exactly as the program does.
     std::cout.setf(std::ios::fixed, std::ios::floatfield);
     std::cout.precision(2);

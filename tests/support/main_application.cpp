@@ -1,28 +1,34 @@
-#include "App_test_support.h"
+#include "support/App_support.h"
 
-#include <cstdlib>
 #include <unistd.h>
 
 namespace {
 GUI_Controller* the_controller = nullptr;
-int console_input = -1;
+int console_pipe = -1;
 } // namespace
 
 GUI_Controller& controller() {
     return *the_controller;
 }
 
+GUI::Window& test_window() {
+    return the_controller->get_window();
+}
+
+void console_input(const std::string& text) {
+    if (write(console_pipe, text.data(), text.size()) != ssize_t(text.size()))
+        ADD_FAILURE() << "the console pipe refused a line";
+}
+
 void type_console(const std::string& text) {
-    ASSERT_EQ(write(console_input, text.data(), text.size()), ssize_t(text.size()));
-    run_frames(1);
-    while (controller().has_console_work())
+    console_input(text);
+    do
         run_frames(1);
+    while (controller().has_console_work());
 }
 
 int main(int argc, char** argv) {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    setenv("FLOTILLA_RESOURCES", FLOTILLA_TEST_RESOURCES, 1);
+    use_dummy_drivers();
     std::cout.setf(std::ios::fixed, std::ios::floatfield);
     std::cout.precision(2);
     ::testing::InitGoogleTest(&argc, argv);
@@ -35,14 +41,12 @@ int main(int argc, char** argv) {
     if (pipe(fds) != 0 || dup2(fds[0], STDIN_FILENO) < 0)
         return 1;
     close(fds[0]);
-    console_input = fds[1];
+    console_pipe = fds[1];
     {
-        Output_capture capture;
+        Output_capture quiet;
         the_controller = new GUI_Controller;
         // One frame, after which the loop knows the window.
-        SDL_Event quit{};
-        quit.type = SDL_QUIT;
-        SDL_PushEvent(&quit);
+        push_key(SDL_QUIT);
         the_controller->run();
     }
     const int result = RUN_ALL_TESTS();
