@@ -264,8 +264,8 @@ namespace {
 // on the second of two frames: the first also shows whatever changed since
 // the last one (a cursor that blinked, a ship the running world moved).
 std::size_t frame_work() {
-    the_controller->command_view_show();
-    the_controller->get_window().refresh();
+    controller().command_view_show();
+    controller().get_window().refresh();
     const std::size_t before = GUI::View::get_recomposition_count();
     controller().command_view_show();
     controller().get_window().refresh();

@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
     delete the_controller;
     // The application outlives the controller: a timer command left behind
     // would call into a destroyed one at the next frame.
-    if (app().timer_command_count() != 0) {
+    if (GUI::App::get()->timer_command_count() != 0) {
         std::cerr << "the controller left timer commands behind\n";
         return 1;
     }

@@ -134,7 +134,7 @@ TEST_F(Icon, IconsOfOneKindAndOneNameShareTheirLooks) {
 // pixel size the display may have, wherever the destination's edges cut it:
 // for a picture of one colour (drawn from rows of bits, in groups of pixels
 // where the processor allows) and for one of many.
-TEST_F(Icon_test, SpritesCopyWhatAKeyedBlitCopiesInEveryPixelSize) {
+TEST_F(Icon, SpritesCopyWhatAKeyedBlitCopiesInEveryPixelSize) {
     for (int bits : {16, 32}) {
         SDL_Surface* text = createText2("S1234 W", 12, white_c);
         const GUIImage blip("images/blip.bmp", false, white_c);
