@@ -26,6 +26,21 @@ void append_whole_number(std::string& text, int value) {
     const std::to_chars_result written = std::to_chars(digits, digits + sizeof digits, value);
     text.append(digits, written.ptr);
 }
+
+// Writes the lines gathered so far when it goes, also when an error ends
+// the draw, so that they come out before the error does.
+class Trace_lines {
+public:
+    explicit Trace_lines(std::string& lines_) : lines(lines_) { lines.clear(); }
+    ~Trace_lines() {
+        GUI::trace_out().write(lines.data(), static_cast<std::streamsize>(lines.size()));
+    }
+    Trace_lines(const Trace_lines&) = delete;
+    Trace_lines& operator=(const Trace_lines&) = delete;
+
+private:
+    std::string& lines;
+};
 } // namespace
 
 Bridge_view::Bridge_view(IconController* controller_, std::shared_ptr<Ship> ship)
@@ -57,6 +72,7 @@ void Bridge_view::draw() {
     GUI::trace_out() << "Bridge view from " << name << " position " << own << " heading " << course
                      << '\n';
     Icon_cursor icons = icon_cursor();
+    const Trace_lines trace(lines);
     for (const auto& object : get_obj_locations()) {
         const Compass_position cp(own, object.second);
         if (cp.range < min_visible_range_c || cp.range > max_visible_range_c) {
@@ -69,19 +85,16 @@ void Bridge_view::draw() {
             rel += 360.;
         else if (rel > 180.)
             rel -= 360.;
-        // Thousands of these lines a frame: each goes out in one write.
-        line.assign("checking ").append(object.first).push_back('\n');
-        GUI::trace_out().write(line.data(), static_cast<std::streamsize>(line.size()));
+        lines.append("checking ").append(object.first).push_back('\n');
         GUI::View* icon = icons.get(object.first);
         int x = 0;
         int y = 0;
         if (get_subscripts(x, y, Point(rel, horizon_c))) {
-            line.assign("drawing ").append(object.first).append(" at position ");
-            append_whole_number(line, x);
-            line.append(", ");
-            append_whole_number(line, y);
-            line.push_back('\n');
-            GUI::trace_out().write(line.data(), static_cast<std::streamsize>(line.size()));
+            lines.append("drawing ").append(object.first).append(" at position ");
+            append_whole_number(lines, x);
+            lines.append(", ");
+            append_whole_number(lines, y);
+            lines.push_back('\n');
             move_subview(icon, GUI::DispPoint(x, y));
         } else {
             move_subview(icon, out_of_sight());

@@ -26,7 +26,9 @@ private:
     // Keeps the ship readable after the world has let it go, so a sunk
     // ship's view can still say where it sank.
     std::shared_ptr<Ship> ship_ptr;
-    std::string line; // kept, so that writing a line seldom allocates
+    // A draw's trace lines, written at once (thousands a frame); kept, so
+    // that it seldom allocates.
+    std::string lines;
 };
 
 extern const Point bridge_view_origin_c;
