@@ -1,15 +1,5 @@
-// The whole application in this process under SDL's dummy drivers, fed a
-// seeded stream of random user input between frames while the world runs:
-// presses, drags and key strokes on the chart, the panel, the dialogue boxes
-// and the bare background, now and then a window command on the console, and
-// a window close near the end. It must not crash, the loop must still run
-// frames afterwards and the world must still describe itself.
-//
-//   FLOTILLA_MONKEY_EVENTS  how many SDL events (default 20000)
-//   FLOTILLA_MONKEY_SEED    the seed (default fixed; printed either way)
-//
-// Resident memory after the warm-up and at the end must not grow past a
-// fixed bound. A quit it did not send (SIGTERM, SIGINT) stops it.
+// A seeded monkey on the whole window and a soak of ships made and sunk
+// under it; RELIABILITY.md describes what each holds to and its knobs.
 
 #include "support/App_support.h"
 
