@@ -17,7 +17,6 @@ SEA = (127, 176, 212)
 PANEL_GREY = (136, 136, 136)
 BACKGROUND_GREY = (170, 170, 170)
 HALO_YELLOW = (238, 238, 0)
-RED = (255, 0, 0)
 BLACK = (0, 0, 0)
 
 # Window positions, from the fixed layout of the main window.
