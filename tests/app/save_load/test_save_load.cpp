@@ -18,7 +18,6 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <set>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -362,14 +361,6 @@ template <typename Check> int in_child(Check check) {
 }
 
 const int cannot_drop_root_c = 77;
-
-std::vector<std::string> folder_listing(const std::string& path) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(path))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 } // namespace
 
 // A save that cannot be made reports one clear error and leaves the file it
@@ -411,7 +402,7 @@ TEST_F(SaveLoad, ARefusedSaveLeavesTheOldFileAsItWas) {
     EXPECT_TRUE(result == 0 || result == cannot_drop_root_c) << "a read-only file was replaced";
 
     EXPECT_EQ(file_text(old), old_text);
-    EXPECT_EQ(folder_listing(folder.path), (std::vector<std::string>{"old.txt", "sub"}));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), {}), 2) << "a file was left";
     EXPECT_TRUE(fs::is_empty(folder / "sub"));
 }
 
