@@ -13,11 +13,9 @@
 
 namespace {
 
-// Growth of resident memory from the end of the warm-up (a tenth of the
-// run) allowed by the end. What a run keeps is a few ships and views; a
-// dialogue box is about 290 kB, so boxes piling up cross this within a few
-// thousand events. AddressSanitizer keeps freed memory in quarantine
-// (bounded below) and shadows what is allocated, so it is allowed more.
+// Resident memory may grow this much after the warm-up: boxes of about
+// 290 kB piling up cross it within a few thousand events. AddressSanitizer's
+// quarantine (bounded below) and shadow need more.
 const long max_fleet_c = 30;
 #if defined(__SANITIZE_ADDRESS__)
 const long max_growth_kb_c = 96 * 1024;
