@@ -123,14 +123,7 @@ TEST_F(Views, TreeErrorsLeaveTheTreeAloneAndUnhandledClicksBubbleUp) {
     View* a = attach(new View(100, 100), DispPoint(100, 100));
     View* nested = new View(20, 20);
     a->attach_subview(nested, DispPoint(30, 40));
-    auto refused = [](const std::function<void()>& action) {
-        try {
-            action();
-        } catch (const GUI::Error& error) {
-            return error.msg;
-        }
-        return std::string("(nothing thrown)");
-    };
+    auto refused = [](auto action) { return thrown<GUI::Error>(action); };
     EXPECT_EQ(refused([&] { main_view()->attach_subview(nested, DispPoint(5, 5)); }),
               "Candidate vew is already a subview of another view.");
     View alone(5, 5);

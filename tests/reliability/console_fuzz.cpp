@@ -1,15 +1,5 @@
-// Feeds the headless console a long seeded stream of random and malformed
-// lines and holds it to its promise: a refused line reports exactly one error,
-// built only from the program's own error texts, and changes nothing. Every
-// line reaches the console through the reader both modes read standard input
-// with, some with a CR before the newline, a NUL byte, or past the length
-// limit.
-//
-//   FLOTILLA_FUZZ_LINES  how many lines (default 100000)
-//   FLOTILLA_FUZZ_SEED   the seed (default fixed; printed either way)
-// On the first failure the lines run so far are written to
-// console_fuzz_failure.txt: `flotilla --headless < console_fuzz_failure.txt`
-// replays them.
+// Seeded random lines through the console's reader; RELIABILITY.md
+// describes what a refused line is held to, the knobs and the replay file.
 
 #include "support/Sim_support.h"
 

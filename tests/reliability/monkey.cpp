@@ -1,15 +1,5 @@
-// The whole application in this process under SDL's dummy drivers, fed a
-// seeded stream of random user input between frames while the world runs:
-// presses, drags and key strokes on the chart, the panel, the dialogue boxes
-// and the bare background, now and then a window command on the console, and
-// a window close near the end. It must not crash, the loop must still run
-// frames afterwards and the world must still describe itself.
-//
-//   FLOTILLA_MONKEY_EVENTS  how many SDL events (default 20000)
-//   FLOTILLA_MONKEY_SEED    the seed (default fixed; printed either way)
-//
-// Resident memory after the warm-up and at the end must not grow past a
-// fixed bound. A quit it did not send (SIGTERM, SIGINT) stops it.
+// A seeded monkey on the whole window and a soak of ships made and sunk
+// under it; RELIABILITY.md describes what each holds to and its knobs.
 
 #include "support/App_support.h"
 
@@ -23,11 +13,9 @@
 
 namespace {
 
-// Growth of resident memory from the end of the warm-up (a tenth of the
-// run) allowed by the end. What a run keeps is a few ships and views; a
-// dialogue box is about 290 kB, so boxes piling up cross this within a few
-// thousand events. AddressSanitizer keeps freed memory in quarantine
-// (bounded below) and shadows what is allocated, so it is allowed more.
+// Resident memory may grow this much after the warm-up: boxes of about
+// 290 kB piling up cross it within a few thousand events. AddressSanitizer's
+// quarantine (bounded below) and shadow need more.
 const long max_fleet_c = 30;
 #if defined(__SANITIZE_ADDRESS__)
 const long max_growth_kb_c = 96 * 1024;

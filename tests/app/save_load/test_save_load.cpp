@@ -1,12 +1,6 @@
-// Saving and loading a world. The round trip holds the world file to its
-// promise: for seeded random console scripts cut at several points, the
-// world saved after the first part, loaded afresh, goes on to write exactly
-// what the uninterrupted run wrote for the rest. Most seeds run in this
-// process through the library; a few run the real program.
-//
-//   FLOTILLA_ROUND_TRIP_SEEDS  how many seeds (default 250)
-// On a failure the script is written to round_trip_failure.txt:
-// `flotilla --headless < round_trip_failure.txt` replays it.
+// A world saved part way through a seeded script (FLOTILLA_ROUND_TRIP_SEEDS,
+// default 250), loaded afresh, goes on as the uninterrupted run went;
+// round_trip_failure.txt replays a failure with `flotilla --headless <`.
 
 #include "support/Sim_support.h"
 
@@ -24,7 +18,6 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <set>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -107,9 +100,6 @@ public:
         const std::string weighted[] = {
             "tick " + std::to_string(1 + pick(8)),
             "tick",
-            "tick 4",
-            "tick 2",
-            "tick 7",
             "create S" + made_name + " " + ship_kinds_c[pick(4)] + " " + to,
             "create T" + made_name + " " + ship_kinds_c[pick(4)] + " " + to,
             "island I" + made_name + " " + to + " " + std::to_string(pick(500)) + " 9",
@@ -300,15 +290,11 @@ const Malformed malformed_c[] = {
     {"flotilla-world 1", "flotilla-world 2",
      "line 1: version \"2\" is not one this program reads (it reads 1)"},
     {"end\n", "", "line 7: the file ends before its \"end\" line: it is incomplete"},
-    {"Exxon loading\ngroup Fleet Ship_group members Ajax Valdez\nend\n", "Exx",
-     "line 6: the file ends before its \"end\" line: it is incomplete"},
     {"end\n", "end\nisland Late at 1 1 fuel 0 rate 0\n",
      "line 8: there is more after the \"end\" line"},
     {"island Shell", "isle Shell",
      "line 3: expected the kind of line (island, ship, group, end), found \"isle\""},
     {"fuel 1000 rate", "fuel 1e400 rate", "line 2: fuel \"1e400\" is out of range"},
-    {"resistance 6", "resistance 99999999999",
-     "line 4: resistance \"99999999999\" is out of range"},
     {"course 0 speed 0 fuel 1000", "course north",
      "line 4: expected a number for course, found \"north\""},
     {"Ajax Cruiser", "Ajax Frigate", "line 4: Trying to create ship of unknown type!"},
@@ -375,14 +361,6 @@ template <typename Check> int in_child(Check check) {
 }
 
 const int cannot_drop_root_c = 77;
-
-std::vector<std::string> folder_listing(const std::string& path) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(path))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 } // namespace
 
 // A save that cannot be made reports one clear error and leaves the file it
@@ -424,7 +402,7 @@ TEST_F(SaveLoad, ARefusedSaveLeavesTheOldFileAsItWas) {
     EXPECT_TRUE(result == 0 || result == cannot_drop_root_c) << "a read-only file was replaced";
 
     EXPECT_EQ(file_text(old), old_text);
-    EXPECT_EQ(folder_listing(folder.path), (std::vector<std::string>{"old.txt", "sub"}));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), {}), 2) << "a file was left";
     EXPECT_TRUE(fs::is_empty(folder / "sub"));
 }
 

@@ -46,23 +46,10 @@ double from_bits(std::uint64_t bits) {
 // magnitude, halfway cases in binary (0.125) and near-halfway ones in
 // decimal (2.675), signed zero, denormals, the extremes and non-numbers.
 TEST(StandardOutput, NumbersReadAsIostreamWritesThem) {
-    std::vector<double> values = {0.,
-                                  -0.,
-                                  0.125,
-                                  0.375,
-                                  -0.125,
-                                  2.675,
-                                  1.005,
-                                  1e-300,
-                                  std::numeric_limits<double>::denorm_min(),
-                                  -std::numeric_limits<double>::denorm_min(),
-                                  DBL_MIN,
-                                  DBL_MAX,
-                                  -DBL_MAX,
-                                  std::numeric_limits<double>::infinity(),
-                                  -std::numeric_limits<double>::infinity(),
-                                  std::numeric_limits<double>::quiet_NaN(),
-                                  -std::numeric_limits<double>::quiet_NaN()};
+    const double tiny = std::numeric_limits<double>::denorm_min(), inf = HUGE_VAL, nan = NAN;
+    std::vector<double> values = {0.,       -0.,    0.125, 0.375, -0.125,  2.675,
+                                  1.005,    1e-300, tiny,  -tiny, DBL_MIN, DBL_MAX,
+                                  -DBL_MAX, inf,    -inf,  nan,   -nan};
     for (int k = -2000; k <= 2000; ++k)
         values.push_back(k / 8. + (k % 3) * 0.005);
     std::mt19937_64 random(20261207);
