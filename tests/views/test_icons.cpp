@@ -2,6 +2,7 @@
 
 #include "gui/TextView.h"
 #include "views/SimObjView.h"
+#include "views/Slab.h"
 
 #include <algorithm>
 #include <memory>
@@ -164,4 +165,29 @@ TEST_F(Icon, SpritesCopyWhatAKeyedBlitCopiesInEveryPixelSize) {
         }
         SDL_FreeSurface(text);
     }
+}
+
+// What keeps a frame's walk over thousands of icons in step with memory:
+// slots one after another, each on a cache line, the last freed reused first.
+TEST(Slab, HandsOutSlotsSideBySideAndReusesTheLastFreed) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "under AddressSanitizer every object has memory of its own";
+#endif
+    Slab slab(100);
+    auto* first = static_cast<char*>(slab.allocate(100));
+    auto* second = static_cast<char*>(slab.allocate(90));
+    auto* third = static_cast<char*>(slab.allocate(100));
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(first) % 64, 0u);
+    EXPECT_EQ(second - first, 128);
+    EXPECT_EQ(third - second, 128);
+    slab.release(second, 90);
+    slab.release(third, 100);
+    EXPECT_EQ(slab.allocate(100), third);
+    EXPECT_EQ(slab.allocate(100), second);
+    void* large = slab.allocate(200); // more than a slot: memory of its own
+    auto* fourth = static_cast<char*>(slab.allocate(100));
+    EXPECT_EQ(fourth - third, 128) << "a large object took a slot";
+    slab.release(large, 200);
+    for (void* slot : {first, second, third, fourth})
+        slab.release(slot, 100);
 }
