@@ -193,18 +193,20 @@ void GUI_Controller::open_bridge_view(std::shared_ptr<Ship> ship, GUI::DispPoint
     describe_all_names_to_view(bridge);
 }
 
-std::shared_ptr<Bridge_view> GUI_Controller::get_bridge_view(const std::string& name) {
+std::list<Open_view>::iterator GUI_Controller::open_bridge_of(const std::string& name) {
+    // No ship has the empty name the map is kept under.
     auto bridge = name.empty() ? open_views.end() : find_view(name);
     if (bridge == open_views.end())
         throw Error(error_BridgeViewNotOpen_c);
-    return std::static_pointer_cast<Bridge_view>(bridge->get());
+    return bridge;
+}
+
+std::shared_ptr<Bridge_view> GUI_Controller::get_bridge_view(const std::string& name) {
+    return std::static_pointer_cast<Bridge_view>(open_bridge_of(name)->get());
 }
 
 void GUI_Controller::close_bridge_view(const std::string& name) {
-    auto bridge = name.empty() ? open_views.end() : find_view(name);
-    if (bridge == open_views.end())
-        throw Error(error_BridgeViewNotOpen_c);
-    open_views.erase(bridge);
+    open_views.erase(open_bridge_of(name));
 }
 
 // One box of each kind at most: every click on the map would otherwise
@@ -322,8 +324,9 @@ void GUI_Controller::print_stats() {
 
 void GUI_Controller::load_world(const std::string& file_name) {
     // The map lets go of names as their objects leave: keep them first.
+    MapViewController* const map_before = map_controller();
     const std::list<std::string> selected =
-        map_controller() ? map_controller()->get_selected_ships() : std::list<std::string>();
+        map_before ? map_before->get_selected_ships() : std::list<std::string>();
     commands.load_world(file_name);
     const Model* model = Model::get();
 

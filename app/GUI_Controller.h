@@ -120,6 +120,8 @@ private:
     void introduce_name(const std::string& name, const std::string& type);
     // The open map or bridge (`ship` empty for the map); null if not open.
     std::list<Open_view>::iterator find_view(const std::string& ship);
+    // The ship's open bridge; throws when it has none.
+    std::list<Open_view>::iterator open_bridge_of(const std::string& name);
     MapViewController* map_controller();
     void set_up(const std::string& world_file);
     void cancel_timers();
