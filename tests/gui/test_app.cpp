@@ -15,8 +15,7 @@ namespace {
 
 GUI::App& app = *GUI::App::get();
 
-// Runs the loop on the test window until its quit request comes; a fallback
-// ends a loop whose quit never comes, and fails the test.
+// Fails, instead of hanging, when the loop misses its quit request.
 void run_loop() {
     EXPECT_LT(run_frames(100), 100) << "the loop missed its quit request";
 }
@@ -29,8 +28,7 @@ protected:
     Output_capture out;
 };
 
-// Whichever hears an event first takes its rival's focus (mouse) or destroys
-// it (key), as a handler closing a dialogue might.
+// Takes its rival's focus or destroys it, as a handler closing a dialogue might.
 struct Rival : GUI::Controller {
     Rival*& self;
     Rival*& other;
@@ -87,8 +85,7 @@ TEST(Timers, EachCommandIsAskedOnceACycleInCircularOrderAndMayCancelItself) {
     auto* c = app.repeat_on_timer([&order] { order += "C"; }, 0.001, true);
     cycle();
     cycle();
-    // The newest starts; the one-shot stays registered but inert.
-    EXPECT_EQ(order, "CA1CA");
+    EXPECT_EQ(order, "CA1CA") << "the newest starts; a one-shot stays registered but inert";
     app.cancel_timer_op(once);
     EXPECT_EQ(thrown<GUI::Error>([&] { app.cancel_timer_op(once); }), "command not found!");
     cycle();
@@ -96,8 +93,7 @@ TEST(Timers, EachCommandIsAskedOnceACycleInCircularOrderAndMayCancelItself) {
     app.cancel_timer_op(a);
     app.cancel_timer_op(c);
 
-    // The captured pointer lives inside the command, so using it after the
-    // cancel touches the command itself.
+    // Cancelled while it runs, the command must live until it returns.
     auto handle = std::make_shared<GUI::GUITimer_command*>();
     *handle = app.repeat_on_timer(
         [handle] {
@@ -122,8 +118,7 @@ TEST_F(Loop, ToolkitErrorFromATimerIsPrintedOnceAndTheLoopGoesOn) {
         throw GUI::Error("timer failed");
     };
     auto* failing = app.repeat_on_timer(fail_twice_then_quit, 0.001, true);
-    // A second run must not register the loop's catchers again.
-    for (int round = 0; round < 2; ++round) {
+    for (int round = 0; round < 2; ++round) { // a second run registers no second catcher
         runs = 0;
         run_loop();
         EXPECT_EQ(runs, 3);
@@ -164,8 +159,7 @@ TEST(Catchers, EveryMatchingCatcherRunsNewestFirstAndOthersPropagate) {
     EXPECT_EQ(log, "replace base ");
 }
 
-// Keys go to the focused controllers; of the quit keys only a bare Command-Q
-// (without Shift or Caps Lock) ends the loop.
+// Of the quit keys only a bare Command-Q ends the loop; the others reach focus.
 TEST_F(Loop, OnlyABareCommandQQuits) {
     struct Keys : GUI::Controller {
         std::string log;
@@ -187,8 +181,7 @@ TEST_F(Loop, OnlyABareCommandQQuits) {
               std::to_string(KMOD_LMETA | KMOD_LSHIFT) + std::to_string(KMOD_LMETA | KMOD_CAPS));
 }
 
-// What `stats` reports: the pace of the frames since it last asked, and the
-// frame times most frames kept to and all but the slowest hundredth did.
+// What `stats` reports covers only the frames since it last asked.
 TEST(FrameStats, RateMedianAndSlowFramesComeFromTheFramesSinceTheLastReading) {
     GUI::FrameStats stats;
     for (int i = 0; i < 97; ++i)

@@ -6,9 +6,8 @@
 
 #include <vector>
 
-// A frame with thousands of icons must cost in proportion to what changed:
-// these count the work instead of timing it, so a slide back to quadratic
-// work fails wherever it runs.
+// Counting the work instead of timing it fails a slide back to quadratic
+// work wherever the test runs.
 TEST(Complexity, MovingOneIconAmongTenThousandRecompositesOnlyItsAncestors) {
     const int icon_count = 10000;
     auto* chart = new GUI::View(300, 300);
@@ -26,8 +25,7 @@ TEST(Complexity, MovingOneIconAmongTenThousandRecompositesOnlyItsAncestors) {
     // The chart and the window's main view; not one of the icons.
     EXPECT_EQ(GUI::View::get_recomposition_count() - before, 2u);
 
-    // Finding a view among its siblings must not search them: ten thousand
-    // removals one at a time would otherwise be a hundred million steps.
+    // Finding a view among its siblings must not search them.
     for (GUI::View* icon : icons) {
         EXPECT_TRUE(chart->is_subview(icon));
         chart->remove_subview(icon);

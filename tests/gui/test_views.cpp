@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <string>
+#include <tuple>
 
 using GUI::DispPoint;
 using GUI::View;
@@ -21,7 +22,6 @@ const SDL_Color blue = {0, 0, 255, 0};
 const SDL_Color green = {0, 255, 0, 0};
 const SDL_Color yellow = {255, 255, 0, 0};
 
-// Only the window's screen shows what every change has marked its way up to.
 class Views : public Window_test {
 protected:
     static View* filled(int width, int height, SDL_Color colour) {
@@ -40,12 +40,10 @@ protected:
 
 } // namespace
 
-// Only changed branches are recomposited, so every change must mark its way
-// up to the window.
+// Only changed branches are recomposited: the window's screen shows what
+// every change has marked its way up to.
 TEST_F(Views, NestedOverlappingAndTransparentViewsCompositeHitTestAndShowChanges) {
-    // Red parent at (10, 10); blue child at window (30, 30); inside it a
-    // magenta-cleared grandchild at (35, 35) with a green 5x5 corner; a yellow
-    // sibling attached last at window (60, 60), overlapping the child.
+    // At window (10, 10), (30, 30), (35, 35) and, overlapping the child, (60, 60).
     View* parent = attach(filled(100, 100, red), DispPoint(10, 10));
     View* child = filled(40, 40, blue);
     parent->attach_subview(child, DispPoint(20, 20));
@@ -56,20 +54,17 @@ TEST_F(Views, NestedOverlappingAndTransparentViewsCompositeHitTestAndShowChanges
     View* sibling = filled(30, 30, yellow);
     parent->attach_subview(sibling, DispPoint(50, 50));
     test_window().refresh();
-    EXPECT_TRUE(screen_is(5, 5, GUI::bg_color));
-    EXPECT_TRUE(screen_is(15, 15, red));
-    EXPECT_TRUE(screen_is(32, 32, blue));
-    EXPECT_TRUE(screen_is(37, 37, green));
-    EXPECT_TRUE(screen_is(45, 45, blue)) << "clear pixels must show the parent";
-    EXPECT_TRUE(screen_is(65, 65, yellow)) << "the later sibling is on top";
-    EXPECT_TRUE(screen_is(105, 105, red));
-    EXPECT_TRUE(screen_is(115, 115, GUI::bg_color));
+    // Clear pixels show the parent (45, 45); the later sibling is on top (65, 65).
+    const std::tuple<int, SDL_Color> shown[] = {
+        {5, GUI::bg_color}, {15, red},    {32, blue}, {37, green},
+        {45, blue},         {65, yellow}, {105, red}, {115, GUI::bg_color}};
+    for (auto [at, colour] : shown)
+        EXPECT_TRUE(screen_is(at, at, colour)) << at << "," << at;
     // Hits ignore transparency: the deepest, last attached view wins.
-    EXPECT_EQ(main_view()->get_view_from_point(DispPoint(45, 45)), grandchild);
-    EXPECT_EQ(main_view()->get_view_from_point(DispPoint(65, 65)), sibling);
-    EXPECT_EQ(main_view()->get_view_from_point(DispPoint(109, 109)), parent);
-    EXPECT_EQ(main_view()->get_view_from_point(DispPoint(110, 110)), main_view());
-    EXPECT_EQ(main_view()->get_view_from_point(DispPoint(600, 5)), nullptr);
+    const std::tuple<int, View*> hits[] = {
+        {45, grandchild}, {65, sibling}, {109, parent}, {110, main_view()}, {600, nullptr}};
+    for (auto [at, hit] : hits)
+        EXPECT_EQ(main_view()->get_view_from_point(DispPoint(at, at)), hit) << at << "," << at;
 
     grandchild->fill_with_color(yellow);
     parent->move_subview(sibling, DispPoint(80, 0));
@@ -82,8 +77,7 @@ TEST_F(Views, NestedOverlappingAndTransparentViewsCompositeHitTestAndShowChanges
 }
 
 // Siblings taken out from the middle, the front and the back, in any order,
-// leave the rest stacked as they were: the later-attached still wins both
-// the picture and the click, and the last one left is the one taken last.
+// leave the rest stacked as they were.
 TEST_F(Views, DetachingSiblingsKeepsTheOthersInTheirStackingOrder) {
     View* stack = attach(new View(50, 50), DispPoint(200, 200));
     const SDL_Color colours[] = {red, blue, green, yellow};
@@ -117,8 +111,7 @@ TEST_F(Views, DetachingSiblingsKeepsTheOthersInTheirStackingOrder) {
         EXPECT_TRUE(stack->is_subview(left));
 }
 
-// The tree refuses what would corrupt it, with these texts, and stays as it
-// was; an event nobody handles climbs to the window with shifted positions.
+// An event nobody handles climbs to the window with shifted positions.
 TEST_F(Views, TreeErrorsLeaveTheTreeAloneAndUnhandledClicksBubbleUp) {
     View* a = attach(new View(100, 100), DispPoint(100, 100));
     View* nested = new View(20, 20);
@@ -144,8 +137,7 @@ TEST_F(Views, TreeErrorsLeaveTheTreeAloneAndUnhandledClicksBubbleUp) {
     EXPECT_EQ(out.take(), "mouse down!: 5, 6\nmouse down!: 35, 46\nmouse down!: 135, 146\n");
 }
 
-// A copy is drawn by blitting, which skips the keyed pixels: they must come
-// out keyed, not as whatever the new surface held.
+// A copy is drawn by blitting, which skips the keyed pixels.
 TEST(Images, KeyedPictureStaysTransparentThroughCopiesAndAssignment) {
     GUIImage keyed(4, 4, true, default_color_key_c);
     SDL_FillRect(keyed, nullptr, SDL_MapRGB(keyed->format, 255, 0, 0));

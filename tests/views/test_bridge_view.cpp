@@ -15,22 +15,16 @@ std::string icon_at(const GUI_based_view& view, const std::string& name) {
 
 using BridgeView = Views_test;
 
-// Columns are labelled in degrees of relative bearing; there are no row
-// labels, and the ship's name stands in the top-left corner.
-TEST_F(BridgeView, ColumnsAreLabelledInDegreesUnderTheShipsName) {
-    Bridge_view bridge(nullptr, create_ship("Ajax", "Cruiser", Point(0., 0.)));
-    const char* const columns[] = {"-72", "-18", "36", "90"};
-    for (int j = 0; j < 4; ++j)
-        expect_label(bridge, columns[j], GUI::DispPoint(16 + 60 * j, 37));
-    expect_label(bridge, "Ajax", GUI::DispPoint(0, 0));
-}
-
-// Relative bearing -90 .. 90 spans the view; the own ship (nearer than
-// 0.005 nm), anything abeam or astern, and anything past 200 nm are out of
+// Relative bearing -90 .. 90 spans the view under column labels in degrees;
+// the own ship, anything abeam or astern, and anything past 200 nm are out of
 // sight, and those past 200 nm are not even looked at.
 TEST_F(BridgeView, ObjectsWithin200MilesStandOnTheHorizonAtTheirRelativeBearing) {
     auto own = create_ship("Ajax", "Cruiser", Point(0., 0.));
     Bridge_view bridge(nullptr, own);
+    const char* const columns[] = {"-72", "-18", "36", "90"};
+    for (int j = 0; j < 4; ++j)
+        expect_label(bridge, columns[j], GUI::DispPoint(16 + 60 * j, 37));
+    expect_label(bridge, "Ajax", GUI::DispPoint(0, 0));
     auto look = [&](double course) {
         own->set_course_and_speed(course, 0.);
         out.take(); // only what the draw writes is checked
@@ -66,8 +60,7 @@ TEST_F(BridgeView, ObjectsWithin200MilesStandOnTheHorizonAtTheirRelativeBearing)
     EXPECT_EQ(icon_at(bridge, "Isle"), "60,210");
 }
 
-// The sunk ship's view takes all icons off, so one whose ship sinks later
-// must be destroyed without being detached again.
+// An icon whose ship sinks after the view's own must not be detached twice.
 TEST_F(BridgeView, SunkShipShowsOnlyWavesOnEveryLaterDraw) {
     auto tanker = create_ship("Valdez", "Tanker", Point(3., 4.));
     auto other = create_ship("Bravo", "Tanker", Point(0., 20.));
@@ -86,14 +79,14 @@ TEST_F(BridgeView, SunkShipShowsOnlyWavesOnEveryLaterDraw) {
     for (const auto& icon : bridge->get_obj_images())
         EXPECT_FALSE(bridge->is_subview(icon.second.get())) << icon.first;
     const GUIImage wave("images/wave.bmp", true, default_color_key_c);
-    const int tw = wave.getw();
-    const int th = wave.geth();
     int wrong = 0;
     for (int y = 0; y < bridge->get_height(); ++y)
-        for (int x = 0; x < bridge->get_width(); ++x)
-            wrong += !wave.point_is_color(x % tw, y % th, magenta_c) &&
-                     !same_color(bridge->get_image_ptr(), x, y, wave, x % tw, y % th);
-    EXPECT_EQ(wrong, 0);
+        for (int x = 0; x < bridge->get_width(); ++x) {
+            const int wx = x % wave.getw(), wy = y % wave.geth();
+            wrong += !wave.point_is_color(wx, wy, magenta_c) &&
+                     !same_color(bridge->get_image_ptr(), x, y, wave, wx, wy);
+        }
+    EXPECT_EQ(wrong, 0) << "waves tiled over the whole view";
 
     other->receive_hit(1, nullptr);
     Model::get()->update();

@@ -22,9 +22,7 @@ bool silhouette_near(const GUIImage& picture, int x, int y) {
     return false;
 }
 
-// An icon built as a tree of views that each own their pixels: the picture
-// part and a label over a clear backing. Icons that share their looks must
-// show exactly what this shows.
+// An icon as a tree of views that own their pixels: what shared looks must show.
 class Reference_icon : public GUI::View {
 public:
     Reference_icon(const std::string& name, const GUIImage& picture) : GUI::View(1, 1) {
@@ -54,8 +52,7 @@ TEST_F(Icon, SelectionHaloIsTheSilhouetteGrownByOnePixelAndGoesWithTheSelection)
     holder.attach_subview(impl, GUI::DispPoint(0, 0));
     impl->toggle_select();
     EXPECT_EQ(str(GUI::DispPoint(impl->get_w(), impl->get_h())), str(GUI::DispPoint(w + 4, h + 4)));
-    // The picture sits one pixel in, over its silhouette grown by one pixel;
-    // the halo is the picture's size, drawn at the corner.
+    // The picture sits one pixel in, over the halo: its silhouette grown by one.
     int wrong = 0;
     for (int y = 0; y < h + 4; ++y)
         for (int x = 0; x < w + 4; ++x) {
@@ -76,9 +73,7 @@ TEST_F(Icon, SelectionHaloIsTheSilhouetteGrownByOnePixelAndGoesWithTheSelection)
     EXPECT_EQ(wrong, 0) << "the halo must go with the selection";
 }
 
-// Shared looks drawn as runs must give, pixel for pixel, what compositing
-// each icon's own views gives: for both kinds of picture, through repeated
-// selections, and where the view's edges cut the icons off.
+// Through repeated selections, and where the view's edges cut the icons off.
 TEST_F(Icon, SharedLooksDrawTheSamePixelsAsIconsWithTheirOwnViews) {
     const GUI::DispPoint places[] = {GUI::DispPoint(10, 5), GUI::DispPoint(-7, -4),
                                      GUI::DispPoint(95, 40), GUI::DispPoint(30, 8)};
@@ -115,8 +110,7 @@ TEST_F(Icon, SharedLooksDrawTheSamePixelsAsIconsWithTheirOwnViews) {
     }
 }
 
-// Icons share their looks instead of owning pixels: one picture per file and
-// one label per name, whichever view shows them, for as long as one is shown.
+// Thousands of icons must not each own their pixels.
 TEST_F(Icon, IconsOfOneKindAndOneNameShareTheirLooks) {
     auto blip = IconPicture::for_file("images/blip.bmp");
     EXPECT_EQ(IconPicture::for_file("images/blip.bmp"), blip);
@@ -131,10 +125,7 @@ TEST_F(Icon, IconsOfOneKindAndOneNameShareTheirLooks) {
     EXPECT_TRUE(blip->appearance(98) == blip->appearance(2));
 }
 
-// A sprite copies what a colour-keyed blit of its picture copies, in each
-// pixel size the display may have, wherever the destination's edges cut it:
-// for a picture of one colour (drawn from rows of bits, in groups of pixels
-// where the processor allows) and for one of many.
+// A picture of one colour is drawn from rows of bits, one of many colours by runs.
 TEST_F(Icon, SpritesCopyWhatAKeyedBlitCopiesInEveryPixelSize) {
     for (int bits : {16, 32}) {
         SDL_Surface* text = createText2("S1234 W", 12, white_c);
@@ -167,8 +158,7 @@ TEST_F(Icon, SpritesCopyWhatAKeyedBlitCopiesInEveryPixelSize) {
     }
 }
 
-// What keeps a frame's walk over thousands of icons in step with memory:
-// slots one after another, each on a cache line, the last freed reused first.
+// A frame's walk over thousands of icons must stay in step with memory.
 TEST(Slab, HandsOutSlotsSideBySideAndReusesTheLastFreed) {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "under AddressSanitizer every object has memory of its own";

@@ -26,9 +26,7 @@ std::string pixel_of(const Map_view& map, Point location) {
 
 using MapView = Views_test;
 
-// Columns count right from the left edge, rows down from the top while world
-// y counts up; the pixel past each edge is out. No int holds the pixels of
-// the far points: they are outside, not undefined.
+// No int holds the pixels of the far points: they are outside, not undefined.
 TEST_F(MapView, PixelsFloorFromTheBottomLeftAndOnlyTheViewItselfIsInside) {
     Map_view map(nullptr);
     const std::pair<Point, const char*> cases[] = {
@@ -74,9 +72,7 @@ TEST_F(MapView, GridLabelsNameTheWorldValueAtTheirDotAndFollowPanningAndZooming)
     expect_label(map, "16", GUI::DispPoint(0, 36));
 }
 
-// Attached to the world, the map hears every object after each tick; a draw
-// writes its settings, moves each icon to its pixel, parks the others out of
-// sight and names them in name order; a sunk ship takes its icon with it.
+// Icons off the map are parked out of sight and named in name order.
 TEST_F(MapView, DrawFollowsTheWorldAndListsTheOutsideInNameOrder) {
     auto map = std::make_shared<Map_view>(nullptr);
     Model* world = Model::get();
@@ -106,9 +102,8 @@ TEST_F(MapView, DrawFollowsTheWorldAndListsTheOutsideInNameOrder) {
     world->detach(map);
 }
 
-// A selected ship that sinks leaves the selection with its icon: nothing
-// could deselect it, a map click would look for it in vain, and a new ship
-// of its name would be sent without a halo.
+// A sunk ship left selected could never be deselected, and a new ship of
+// its name would be sent without a halo.
 TEST_F(MapView, SelectionLetsGoOfAShipThatLeavesAndHoldsANameOnce) {
     auto map = std::make_shared<MapViewController>(nullptr);
     Model* world = Model::get();

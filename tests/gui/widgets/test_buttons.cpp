@@ -28,13 +28,10 @@ using Button = Window_test;
 using MessageBox = Window_test;
 
 // The release over the button reaches it twice, through focus and through the
-// view tree; only the first may run the action, and only after a press on
-// it. The button sits at (100, 100) and is 140 x 20: (110, 105) is on it,
-// (400, 400) is well away from it.
+// view tree; only the first may run the action, and only after a press on it.
 TEST_F(Button, ActsOncePerPressAndReleaseOverItAndLooksFollowThePointer) {
     int runs = 0;
     auto* button = attach(GUI::create_button([&runs] { ++runs; }, "Fire"), DispPoint(100, 100));
-    // Handles what is queued, then compares the button with the picture.
     const auto step = [button](const char* picture_file, bool focused) {
         run_frames(1);
         const GUIImage picture(picture_file, false, SDL_Color{0, 0, 0, 0});
@@ -70,8 +67,7 @@ TEST_F(Button, ActsOncePerPressAndReleaseOverItAndLooksFollowThePointer) {
     EXPECT_EQ(runs, 1) << "a release over the button without a press on it";
 }
 
-// Dismissing a dialogue from its own button destroys the button while its
-// release handler is still on the stack.
+// The button is destroyed while its release handler is still on the stack.
 TEST_F(MessageBox, ButtonsFillFromTheRightAndMayDestroyTheirDialogue) {
     Test_box* box = nullptr;
     bool closed = false;

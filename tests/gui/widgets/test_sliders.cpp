@@ -31,8 +31,7 @@ TEST_F(Slider, HorizontalDragPastEitherEndHoldsThereUntilThePointerReturns) {
     EXPECT_DOUBLE_EQ(slider->get_percent(), 0.1) << "moving without the button down";
 }
 
-// The joystick's centre is at window (357, 357). A press aims but does not
-// push; on release the stick springs back and keeps its angle.
+// Centred at window (357, 357); a press aims but does not push.
 TEST_F(Slider, JoystickGivesAngleAndClampedLengthAndSpringsBackKeepingAngle) {
     auto* stick = attach(new GUI::Value_Joystick_Slider(50), DispPoint(300, 300));
     for (auto [type, x, y, angle, percent] : {std::tuple{SDL_MOUSEBUTTONDOWN, 357, 327, 90., 0.},
