@@ -42,6 +42,24 @@ TEST_F(TextField, HeldKeyRepeatsUntilItComesUp) {
     EXPECT_LE(field->get_text().size(), held + 1) << "repeating after the key-up";
 }
 
+// Keys and clicks after the box is gone, its key still held, must reach nothing of it.
+TEST_F(TextField, FocusedFieldDestroyedWithItsKeyHeldLeavesNoTimerOrFocus) {
+    const std::size_t timers_before = GUI::App::get()->timer_command_count();
+    auto* box = attach(new GUI::TextBox(200, 30), P(50, 100));
+    click(P(60, 110));
+    push_key(SDL_KEYDOWN, 'q');
+    run_frames(1);
+    EXPECT_TRUE(GUI::App::get()->has_focus(box->get_text_field()));
+    main_view()->remove_subview(box);
+    top = nullptr;
+    delete box;
+    push_key(SDL_KEYUP, 'q');
+    push_key(SDL_KEYDOWN, 'e');
+    click(P(60, 110));
+    run_frames(30);
+    EXPECT_EQ(GUI::App::get()->timer_command_count(), timers_before);
+}
+
 // The US keyboard with Shift and Caps Lock; editing keys stop at either end.
 TEST_F(TextField, TypingEditingAndClicksFollowTheKeyboardAndThePointer) {
     auto* field = attach(new GUI::TextField(300, 20, false, false), P(50, 50));
