@@ -8,9 +8,9 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <tuple>
+#include <vector>
 
 using GUI::DispPoint;
 using GUI::View;
@@ -135,6 +135,32 @@ TEST_F(Views, TreeErrorsLeaveTheTreeAloneAndUnhandledClicksBubbleUp) {
 
     nested->mouse_down(DispPoint(5, 6));
     EXPECT_EQ(out.take(), "mouse down!: 5, 6\nmouse down!: 35, 46\nmouse down!: 135, 146\n");
+}
+
+// Counting the work instead of timing it fails a slide back to quadratic
+// work wherever the test runs.
+TEST_F(Views, MovingOneIconAmongTenThousandRecompositesOnlyItsAncestors) {
+    const int icon_count = 10000;
+    View* chart = attach(new View(300, 300), DispPoint(0, 0));
+    std::vector<View*> icons;
+    for (int i = 0; i < icon_count; ++i) {
+        icons.push_back(new View(8, 8));
+        chart->attach_subview(icons.back(), DispPoint(i % 290, (i / 290) % 290));
+    }
+    test_window().refresh();
+
+    const std::size_t before = View::get_recomposition_count();
+    chart->move_subview(icons[icon_count / 2], DispPoint(5, 5));
+    test_window().refresh();
+    // The chart and the window's main view; not one of the icons.
+    EXPECT_EQ(View::get_recomposition_count() - before, 2u);
+
+    // Finding a view among its siblings must not search them.
+    for (View* icon : icons) {
+        EXPECT_TRUE(chart->is_subview(icon));
+        chart->remove_subview(icon);
+        delete icon;
+    }
 }
 
 // A copy is drawn by blitting, which skips the keyed pixels.
