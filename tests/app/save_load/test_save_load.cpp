@@ -51,9 +51,7 @@ void write_file(const std::string& path, const std::string& text) {
 }
 
 std::string world_text() {
-    std::ostringstream text;
-    World_file::write(text);
-    return text.str();
+    return captured([] { World_file::write(std::cout); });
 }
 
 // A console on the start-up world, or on none to load into.
@@ -65,9 +63,7 @@ struct Session {
             commands.build_initial_world();
     }
     std::string run(const std::string& line) {
-        Output_capture out;
-        console.execute(line);
-        return out.take();
+        return captured([&] { console.execute(line); });
     }
 
     WorldCommands commands;
@@ -126,10 +122,7 @@ private:
 
     template <typename Iterator> std::string any_name(Iterator begin, Iterator end) {
         const auto count = std::distance(begin, end);
-        if (count == 0)
-            return "Nobody";
-        std::advance(begin, pick(static_cast<int>(count)));
-        return (*begin)->get_name();
+        return count ? (*std::next(begin, pick(int(count))))->get_name() : "Nobody";
     }
     const Model* model = Model::get();
     std::string island() {
@@ -154,12 +147,11 @@ private:
 // What the real program writes, headless, from the start-up world or a saved one.
 std::string program_output(const Scratch_folder& folder, const std::vector<std::string>& lines,
                            const std::string& load = "") {
-    const std::string script = folder / "script.txt";
-    const std::string output = folder / "output.txt";
-    std::string text;
+    const std::string script = folder / "script.txt", output = folder / "output.txt";
+    std::ofstream text(script);
     for (const std::string& line : lines)
-        text += line + '\n';
-    write_file(script, text);
+        text << line << '\n';
+    text.close();
     const std::string command = std::string("'") + FLOTILLA_PROGRAM + "' --headless" +
                                 (load.empty() ? "" : " --load '" + load + "'") + " < '" + script +
                                 "' > '" + output + "'";
@@ -310,10 +302,10 @@ template <typename Check> int in_child(Check check) {
     const pid_t child = fork();
     if (child == 0)
         _exit(check() ? 0 : 1);
-    int status = 0;
-    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status))
-        return -1;
-    return WEXITSTATUS(status);
+    int status = -1;
+    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status)
+               ? WEXITSTATUS(status)
+               : -1;
 }
 
 const int cannot_drop_root_c = 77;
