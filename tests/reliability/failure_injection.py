@@ -5,7 +5,6 @@ with something taken away or pushed to an extreme: failure_injection.py CASE FLO
 import os
 import shutil
 import signal
-import struct
 import subprocess
 import sys
 import tempfile
@@ -178,26 +177,18 @@ def quit_while_busy(flotilla):
            f"standard input closed: {process.returncode} {out[-300:]!r} {err[-300:]!r}")
 
 
-def bmp(width, height):
-    """A grey 24-bit picture."""
-    row = (width * 3 + 3) // 4 * 4
-    pixels = (b"\x80" * (width * 3) + b"\0" * (row - width * 3)) * height
-    return (struct.pack("<2sIHHI", b"BM", 54 + len(pixels), 0, 0, 54) +
-            struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0,
-                        0) + pixels)
-
-
 def damaged_resources(flotilla):
-    """Every resource missing in turn and some damaged: one line naming the
-    file. A font cut short may serve what it holds: glyphs are read late."""
-    damages = {"empty": lambda data: b"", "truncated": lambda data: data[:len(data) // 2],
-               "garbage": lambda data: bytes(range(256)) * 8,
-               "wrong size": lambda data: bmp(29, 20), "one pixel": lambda data: bmp(1, 1)}
+    """Every resource missing in turn and some damaged, a picture also swapped
+    for one of another size (a button too narrow for its text corrupted the
+    heap): one line naming the file. A font cut short may serve what it holds,
+    since glyphs are read late."""
     damaged = ("GUIImages/button.bmp", "GUIImages/corner2.bmp", "images/ship_front.bmp",
                "GUIFonts/arial.ttf")
     with tempfile.TemporaryDirectory() as tmp:
         copy = os.path.join(tmp, "Resources")
         shutil.copytree(os.path.join(os.path.dirname(flotilla), "Resources"), copy)
+        with open(os.path.join(copy, "GUIImages/slider_horiz_M.bmp"), "rb") as narrow:
+            one_pixel_wide = narrow.read()
         names = sorted(os.path.relpath(os.path.join(d, f), copy)
                        for d, _, files in os.walk(copy) for f in files)
         assert len(names) > 10, "no resources found"
@@ -205,14 +196,16 @@ def damaged_resources(flotilla):
             path = os.path.join(copy, name)
             with open(path, "rb") as original:
                 data = original.read()
-            cases = [(label, damage) for label, damage in damages.items() if name in damaged and
-                     (name.endswith(".bmp") or label in ("empty", "truncated", "garbage"))]
-            for label, damage in [("missing", None), *cases]:
-                if damage:
-                    with open(path, "wb") as out:
-                        out.write(damage(data))
-                else:
+            cases = [("missing", None)]
+            if name in damaged:
+                cases += [("truncated", data[:len(data) // 2]), ("garbage", bytes(range(256)) * 8)]
+                cases += [("wrong size", one_pixel_wide)] if name.endswith(".bmp") else []
+            for label, damage in cases:
+                if damage is None:
                     os.remove(path)
+                else:
+                    with open(path, "wb") as out:
+                        out.write(damage)
                 result = run(flotilla, ["--resources", copy])
                 lenient = name.endswith(".ttf") and label == "truncated" and clean(result)
                 expect(one_line_error(result, os.path.basename(name)) or lenient,
