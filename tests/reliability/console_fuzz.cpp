@@ -64,14 +64,12 @@ std::set<std::string> known_error_texts() {
 
 // A group gathers its members' refusals into one error.
 bool made_of_known_errors(const std::string& text, const std::set<std::string>& known) {
-    if (text.empty())
-        return false;
     std::istringstream lines(text);
     for (std::string line; std::getline(lines, line);) {
         if (!known.count(line + "\n"))
             return false;
     }
-    return text.back() == '\n';
+    return !text.empty() && text.back() == '\n';
 }
 
 std::string printable(const std::string& line) {
@@ -139,10 +137,7 @@ private:
     }
     template <typename It> std::string any_of(It begin, It end, const char* none) {
         const auto count = std::distance(begin, end);
-        if (count == 0)
-            return none;
-        std::advance(begin, pick(static_cast<int>(count)));
-        return (*begin)->get_name();
+        return count ? (*std::next(begin, pick(int(count))))->get_name() : none;
     }
     std::string name() {
         const Model* model = Model::get();
