@@ -229,12 +229,8 @@ const char* const valid_world_c = "flotilla-world 1\n"
                                   "group Fleet Ship_group members Ajax Valdez\n"
                                   "end\n";
 
-struct Malformed {
-    const char* was; // a part of the valid world, replaced
-    const char* is;
-    const char* refusal; // after "Cannot load FILE: "
-};
-const Malformed malformed_c[] = {
+// A part of the valid world, what replaces it, and the refusal after "Cannot load FILE: ".
+const char* const malformed_c[][3] = {
     {valid_world_c, "",
      "line 1: not a flotilla world file (its first line must be "
      "\"flotilla-world 1\")"},
@@ -280,13 +276,13 @@ TEST_F(SaveLoad, AMalformedFileIsRefusedAndChangesNothing) {
     ASSERT_EQ(world_text(), valid_world_c) << "the valid world reads back as it was written";
 
     const std::string bad = folder / "bad.txt";
-    for (const Malformed& fault : malformed_c) {
+    for (const auto& [was, is, refusal] : malformed_c) {
         std::string text = valid_world_c;
-        ASSERT_NE(text.find(fault.was), std::string::npos) << fault.was;
-        text.replace(text.find(fault.was), std::string(fault.was).size(), fault.is);
+        ASSERT_NE(text.find(was), std::string::npos) << was;
+        text.replace(text.find(was), std::string(was).size(), is);
         write_file(bad, text);
-        EXPECT_EQ(session.run("load " + bad), "Cannot load " + bad + ": " + fault.refusal + "\n");
-        EXPECT_EQ(world_text(), valid_world_c) << fault.refusal;
+        EXPECT_EQ(session.run("load " + bad), "Cannot load " + bad + ": " + refusal + "\n");
+        EXPECT_EQ(world_text(), valid_world_c) << refusal;
     }
     EXPECT_EQ(session.run("load " + folder / "missing.txt"),
               "Cannot load " + folder / "missing.txt" + ": No such file or directory\n");
