@@ -87,14 +87,14 @@ public:
             "create T" + made_name + " " + ship_kinds_c[pick(4)] + " " + to,
             "island I" + made_name + " " + to + " " + std::to_string(pick(500)) + " 9",
             "group G" + made_name,
-            of_kind("Cruiser Torpedo_boat") + " attack " + ship(),
-            of_kind("Cruiser Torpedo_boat") + " attack " + ship(),
+            ship() + " attack " + ship(),
+            ship() + " attack " + ship(),
             ship() + " stop_attack",
             commandable() + " destination " + island() + " " + speed(),
             commandable() + " position " + to + " " + speed(),
             commandable() + " course " + std::to_string(pick(360)) + " " + speed(),
-            of_kind("Tanker") + " load_at " + island(),
-            of_kind("Tanker") + " unload_at " + island(),
+            ship() + " load_at " + island(),
+            ship() + " unload_at " + island(),
             ship() + " dock_at " + island(),
             ship() + " refuel",
             commandable() + " stop",
@@ -133,15 +133,6 @@ private:
     }
     std::string group() { return any_name(model->groups_begin_iter(), model->groups_end_iter()); }
     std::string commandable() { return pick(5) ? ship() : group(); }
-    // Mostly a ship of one of the kinds (words of `kinds`), when the world has one.
-    std::string of_kind(const std::string& kinds) {
-        std::vector<std::string> fitting;
-        for (auto it = model->ships_begin_iter(); it != model->ships_end_iter(); ++it) {
-            if (contains(" " + kinds + " ", " " + kind_name(**it) + " "))
-                fitting.push_back((*it)->get_name());
-        }
-        return fitting.empty() || !pick(6) ? ship() : fitting[pick(int(fitting.size()))];
-    }
 };
 
 // What the real program writes, headless, from the start-up world or a saved one.
