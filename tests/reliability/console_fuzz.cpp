@@ -12,7 +12,6 @@
 
 #include <filesystem>
 #include <random>
-#include <regex>
 #include <set>
 #include <vector>
 
@@ -36,26 +35,29 @@ const char* const world_commands_c[] = {
     "open_map", "close_map", "open_bridge", "close_bridge", "screenshot", "help", "quit"};
 // Large valid tick counts are left out: the fuzz must stay quick.
 const char* const numbers_c[] = {
-    "0", "-0", "1",   "-1",    "10",   "15",   "26",          "359.99",  "360",
-    "3", "30", "2.5", "10abc", "0x10", "0.05", "-2147483649", "1000001", "99999999999999999999"};
-// Kept rarer: printing a ship at 1e308 with every digit is slow.
-const char* const extreme_numbers_c[] = {"1e308", "-1e308", "1e-320", "nan",   "inf",
-                                         "-inf",  "1e300",  "-1e300", "1e400", "-1e-400"};
+    "0",     "-0",     "1",      "-1",          "10",      "15",
+    "26",    "359.99", "360",    "3",           "30",      "2.5",
+    "10abc", "0x10",   "0.05",   "-2147483649", "1000001", "99999999999999999999",
+    "1e308", "-1e308", "1e-320", "nan",         "inf",     "-inf",
+    "1e300", "-1e300", "1e400",  "-1e-400"};
 const int max_objects_c = 30; // creates stop here, so the world stays small and the run fast
 
 // Every error text the sources define (`error_..._c = "..."`), and no other.
 std::set<std::string> known_error_texts() {
-    // A programming error is never a user's refusal.
-    const std::regex definition(R"re( error_\w*_c = "((?!PROGRAMMING ERROR).*)")re");
     std::set<std::string> texts;
     for (const char* folder : {"sim", "app", "views"}) {
         for (const auto& file :
              std::filesystem::directory_iterator(std::string(FLOTILLA_SOURCE_DIR) + "/" + folder)) {
             std::ifstream in(file.path());
-            std::smatch text;
             for (std::string line; std::getline(in, line);) {
-                if (std::regex_search(line, text, definition))
-                    texts.insert(std::regex_replace(text[1].str(), std::regex(R"(\\n)"), "\n"));
+                const auto value = line.find("_c = \"", line.find(" error_"));
+                if (value == std::string::npos)
+                    continue;
+                std::string text = line.substr(value + 6, line.rfind('"') - value - 6);
+                for (auto at = text.find("\\n"); at != std::string::npos; at = text.find("\\n"))
+                    text.replace(at, 2, "\n");
+                if (text.rfind("PROGRAMMING ERROR", 0) != 0) // never a user's refusal
+                    texts.insert(text);
             }
         }
     }
@@ -128,10 +130,7 @@ private:
         return bytes;
     }
     std::string number() {
-        const int kind = pick(20);
-        if (kind == 0)
-            return one_of(extreme_numbers_c);
-        if (kind < 8)
+        if (pick(5) < 2)
             return one_of(numbers_c);
         return std::to_string(std::uniform_real_distribution<double>(-100., 400.)(random));
     }
@@ -261,11 +260,13 @@ TEST(ConsoleFuzz, RefusedLinesReportOneKnownErrorAndChangeNothing) {
             ASSERT_TRUE(printed.size() >= reported.size() && printed.substr(news) == reported)
                 << "the error is not the last thing printed: " << context;
             if (leeway != Leeway::anything) {
-                std::string rest = printed.substr(0, news);
-                if (leeway == Leeway::cargo_news)
-                    rest =
-                        std::regex_replace(rest, std::regex(first + " will (un)?load at .*\n"), "");
-                EXPECT_EQ(rest, "") << "news printed by a refused line: " << context;
+                std::istringstream news_lines(printed.substr(0, news));
+                for (std::string text; std::getline(news_lines, text);) {
+                    EXPECT_TRUE(leeway == Leeway::cargo_news &&
+                                (text.rfind(first + " will load at ", 0) == 0 ||
+                                 text.rfind(first + " will unload at ", 0) == 0))
+                        << "news printed by a refused line: " << context;
+                }
                 EXPECT_EQ(after, before) << context;
             }
         } else {
