@@ -14,7 +14,7 @@
 namespace {
 
 const long max_fleet_c = 30;
-// Dialogue boxes of 290 kB piling up cross it within a few thousand events.
+// Growth allowed after the warm-up: boxes of 290 kB piling up cross it soon.
 #if defined(__SANITIZE_ADDRESS__)
 const long max_growth_kb_c = 96 * 1024;
 #else
