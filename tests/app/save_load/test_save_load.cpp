@@ -160,8 +160,6 @@ protected:
 TEST_F(SaveLoad, AResumedWorldWritesWhatTheUninterruptedRunWrote) {
     const unsigned long seeds = env_number("FLOTILLA_ROUND_TRIP_SEEDS", 250);
     for (unsigned long seed = 1; seed <= seeds; ++seed) {
-        const std::string saves = folder / std::to_string(seed);
-        fs::create_directory(saves);
         // Saving at the split points on the way disturbs nothing.
         std::mt19937 choose(static_cast<unsigned>(seed));
         std::map<std::size_t, std::string> saved; // line count -> world
@@ -170,7 +168,7 @@ TEST_F(SaveLoad, AResumedWorldWritesWhatTheUninterruptedRunWrote) {
         std::vector<std::string> lines, reference;
         {
             Session run(true);
-            Script_maker maker(seed, saves);
+            Script_maker maker(seed, folder.path);
             for (std::size_t i = 0; i < script_length_c; ++i) {
                 if (saved.count(i))
                     saved[i] = world_text();
@@ -197,11 +195,11 @@ TEST_F(SaveLoad, AResumedWorldWritesWhatTheUninterruptedRunWrote) {
         const std::string whole = program_output(folder, lines);
         for (auto cut = saved.begin(); cut != std::next(saved.begin(), 2); ++cut) {
             std::vector<std::string> first(lines.begin(), lines.begin() + long(cut->first));
-            first.push_back("save " + saves + "/cut");
+            first.push_back("save " + folder / "cut");
             const std::string before = program_output(folder, first);
             EXPECT_EQ(before + program_output(folder,
                                               {lines.begin() + long(cut->first), lines.end()},
-                                              saves + "/cut"),
+                                              folder / "cut"),
                       whole)
                 << "seed " << seed << ", cut after " << cut->first;
         }
@@ -230,8 +228,6 @@ const char* const malformed_c[][3] = {
     {"end\n", "", "line 7: the file ends before its \"end\" line: it is incomplete"},
     {"end\n", "end\nisland Late at 1 1 fuel 0 rate 0\n",
      "line 8: there is more after the \"end\" line"},
-    {"island Shell", "isle Shell",
-     "line 3: expected the kind of line (island, ship, group, end), found \"isle\""},
     {"fuel 1000 rate", "fuel 1e400 rate", "line 2: fuel \"1e400\" is out of range"},
     {"course 0 speed 0 fuel 1000", "course north",
      "line 4: expected a number for course, found \"north\""},
