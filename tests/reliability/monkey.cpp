@@ -13,10 +13,8 @@
 
 namespace {
 
-// Resident memory may grow this much after the warm-up: boxes of about
-// 290 kB piling up cross it within a few thousand events. AddressSanitizer's
-// quarantine (bounded below) and shadow need more.
 const long max_fleet_c = 30;
+// Growth allowed after the warm-up: boxes of 290 kB piling up cross it soon.
 #if defined(__SANITIZE_ADDRESS__)
 const long max_growth_kb_c = 96 * 1024;
 #else
@@ -29,11 +27,12 @@ const SDLKey keys_c[] = {SDLK_a,      SDLK_j,      SDLK_x,     SDLK_e,      SDLK
                          SDLK_RETURN, SDLK_LSHIFT, SDLK_TAB,   SDLK_F1,     SDLK_q};
 const int modifiers_c[] = {KMOD_NONE, KMOD_NONE, KMOD_LSHIFT, KMOD_RSHIFT, KMOD_CAPS, KMOD_LCTRL};
 
-std::string ship_names(std::vector<std::string>& names) {
+std::vector<std::string> ship_names() {
+    std::vector<std::string> names{"Nobody"};
     const Model* model = Model::get();
     for (auto it = model->ships_begin_iter(); it != model->ships_end_iter(); ++it)
         names.push_back((*it)->get_name());
-    return names.empty() ? "Nobody" : names.front();
+    return names;
 }
 
 class Random_user {
@@ -47,7 +46,7 @@ public:
         run_frames(1);
     }
 
-    int pushed = 0; // events that reached the queue
+    unsigned long pushed = 0; // events that reached the queue
 
     // One thing a user might do; most are a few events.
     void act() {
@@ -134,16 +133,16 @@ private:
             push_key(SDL_KEYUP, sym, mod);
         pushed += 1 + release;
     }
+    std::string any(const std::vector<std::string>& names) {
+        return names[pick(int(names.size()))];
+    }
     void type_name() {
-        std::vector<std::string> names{"Nobody", "Exxon"};
-        ship_names(names);
-        for (unsigned char c : names[pick(int(names.size()))])
+        for (unsigned char c : pick(8) ? any(ship_names()) : "Exxon")
             press_key(SDLKey(std::tolower(c)), std::isupper(c) ? KMOD_LSHIFT : KMOD_NONE, true);
         if (pick(2))
             click_at(near(box.enter, 8));
     }
 
-    // The icon of a random object on the chart, when the chart is open.
     P icon() {
         try {
             const auto& icons = controller().get_map_view()->get_obj_images();
@@ -157,13 +156,12 @@ private:
         return near(at.free_sea, 100);
     }
 
-    // The console works beside the window: views come and go under the
-    // user's hands, and new ships replace the sunk. Bridges are closed as
-    // often as opened and the fleet stays small, so that what the world
-    // rightly holds stays level and any growth of memory is a fault.
+    // Views come and go under the user's hands and new ships replace the
+    // sunk; bridges close as often as they open and the fleet stays small, so
+    // that what the world rightly holds stays level.
     void console_line() {
-        std::vector<std::string> names, watched;
-        const std::string first = ship_names(names);
+        const std::vector<std::string> names = ship_names();
+        std::vector<std::string> watched{"Nobody"};
         for (const std::string& name : names) {
             try {
                 controller().get_bridge_view(name);
@@ -171,32 +169,29 @@ private:
             } catch (const Error&) {
             }
         }
-        const std::string ship = names.empty() ? first : names[pick(int(names.size()))];
-        const std::string other = names.empty() ? first : names[pick(int(names.size()))];
+        const std::string ship = any(names);
         auto number = [this](int below) { return " " + std::to_string(pick(below)); };
-        const std::string lines[] = {
-            "close_map",
-            "open_map",
-            "open_bridge " + ship + number(600) + number(600),
-            "close_bridge " + (watched.empty() ? ship : watched[pick(int(watched.size()))]),
-            pick(2) ? "go" : "pause",
-            long(names.size()) >= max_fleet_c
-                ? "status"
-                : "create M" + std::to_string(pushed) + (pick(2) ? " Cruiser" : " Torpedo_boat") +
-                      number(40) + number(40),
-            ship + " attack " + other,
-            ship + " position" + number(50) + number(50) + " 10"};
+        const std::string lines[] = {"close_map",
+                                     "open_map",
+                                     "open_bridge " + ship + number(600) + number(600),
+                                     "close_bridge " + any(watched),
+                                     pick(2) ? "go" : "pause",
+                                     long(names.size()) > max_fleet_c
+                                         ? "status"
+                                         : "create M" + std::to_string(pushed) +
+                                               (pick(2) ? " Cruiser" : " Torpedo_boat") +
+                                               number(40) + number(40),
+                                     ship + " attack " + any(names),
+                                     ship + " position" + number(50) + number(50) + " 10"};
         console_input(lines[pick(8)] + "\n");
     }
 };
 
-// What the program writes in a long run only costs memory and time.
 class Quiet_run : public ::testing::Test {
 protected:
-    Quiet_run() : previous(std::cout.rdbuf(&nowhere)) {}
     ~Quiet_run() override { std::cout.rdbuf(previous); }
     Null_buffer nowhere;
-    std::streambuf* previous;
+    std::streambuf* previous = std::cout.rdbuf(&nowhere);
 };
 
 using Monkey = Quiet_run;
@@ -213,25 +208,19 @@ TEST_F(Monkey, RandomInputWhileTheWorldRunsLeavesAWorkingProgram) {
     std::mt19937 batches(static_cast<unsigned>(seed));
     bool quit_sent = false;
     long warm_kb = -1;
-    try {
-        while (static_cast<unsigned long>(monkey.pushed) < events) {
-            // SDL 1.2 queues at most 127 events; an action pushes at most 21.
-            const int batch = monkey.pushed + 40 + static_cast<int>(batches() % 60);
-            while (monkey.pushed < batch && static_cast<unsigned long>(monkey.pushed) < events)
-                monkey.act();
-            const bool quit_now =
-                !quit_sent && static_cast<unsigned long>(monkey.pushed) + 200 >= events;
-            if (quit_now)
-                monkey.quit(), quit_sent = true;
-            // A quit the monkey did not send (SIGTERM from `timeout`, SIGINT)
-            // ends the run: SDL turns both into the same event.
-            if (run_frames(1) == 0 && !quit_now)
-                FAIL() << "stopped by a quit from outside after " << monkey.pushed << " events";
-            if (warm_kb < 0 && static_cast<unsigned long>(monkey.pushed) >= events / 10)
-                warm_kb = resident_kb();
-        }
-    } catch (...) {
-        FAIL() << "an exception left the event loop after " << monkey.pushed << " events";
+    while (monkey.pushed < events) {
+        // SDL 1.2 queues at most 127 events; an action pushes at most 21.
+        const unsigned long batch = std::min(events, monkey.pushed + 40 + batches() % 60);
+        while (monkey.pushed < batch)
+            monkey.act();
+        const bool quit_now = !quit_sent && monkey.pushed + 200 >= events;
+        if (quit_now)
+            monkey.quit(), quit_sent = true;
+        // SIGTERM from `timeout` and SIGINT come as a quit too, and end the run.
+        if (run_frames(1) == 0 && !quit_now)
+            FAIL() << "stopped by a quit from outside after " << monkey.pushed << " events";
+        if (warm_kb < 0 && monkey.pushed >= events / 10)
+            warm_kb = resident_kb();
     }
     const long end_kb = resident_kb();
     std::cerr << "monkey: resident " << warm_kb << " kB after warm-up, " << end_kb
@@ -247,10 +236,8 @@ TEST_F(Monkey, RandomInputWhileTheWorldRunsLeavesAWorkingProgram) {
 }
 
 namespace {
-// What a frame does, counted rather than timed: the views recomposited by
-// drawing every open view and the window, and the icons on the map. Counted
-// on the second of two frames: the first also shows whatever changed since
-// the last one (a cursor that blinked, a ship the running world moved).
+// Views recomposited and icons drawn, counted rather than timed, in the
+// second of two frames: the first shows what changed (a blinking cursor).
 std::size_t frame_work() {
     controller().command_view_show();
     controller().get_window().refresh();
@@ -262,10 +249,8 @@ std::size_t frame_work() {
 }
 } // namespace
 
-// Ships made, watched from a bridge, sunk and gone, over and over: what each
-// leaves behind would show as growing memory or a growing cost of a frame.
-//
-//   FLOTILLA_SOAK_CYCLES  how many (default 100; thousands by hand)
+// What each ship made, watched and sunk leaves behind would show as growing
+// memory or a growing cost of a frame (FLOTILLA_SOAK_CYCLES, default 100).
 TEST_F(WindowSoak, ShipsMadeAndSunkAndBridgesOpenedAndClosedLeaveNoTrace) {
     const unsigned long cycles = env_number("FLOTILLA_SOAK_CYCLES", 100);
     type_console("create Gunner Cruiser 90 90\n");
@@ -291,8 +276,7 @@ TEST_F(WindowSoak, ShipsMadeAndSunkAndBridgesOpenedAndClosedLeaveNoTrace) {
 }
 
 #if defined(__SANITIZE_ADDRESS__)
-// The quarantine would otherwise grow to 256 MB and hide any growth of
-// ours; ASAN_OPTIONS can still set it.
+// A quarantine of 256 MB would hide any growth of ours; ASAN_OPTIONS still wins.
 extern "C" const char* __asan_default_options() {
     return "quarantine_size_mb=32";
 }
