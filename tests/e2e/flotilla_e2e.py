@@ -25,7 +25,6 @@ ATTACK_BUTTON = (430, 170)
 JOYSTICK_CENTRE = (382, 127)
 DIALOGUE_FIELD = (300, 290)
 DIALOGUE_ENTER = (340, 330)
-DIALOGUE_CANCEL = (200, 330)
 MESSAGE_LINE = (100, 580, 400, 20)
 AJAX_BLIP = (131, 192)
 # Clear of every view, control and the message line: the pointer rests there
@@ -34,27 +33,19 @@ RESTING_PLACE = (580, 20)
 
 
 class Image:
-    """A screenshot, from the uncompressed 16-, 24- or 32-bit BMP SDL saves."""
+    """A screenshot: SDL saves the window as an uncompressed 24-bit BMP."""
 
     def __init__(self, path):
         data = open(path, "rb").read()
-        offset, _, width, height, _, bits, compression = struct.unpack_from("<IIiiHHI", data, 10)
-        masks = {16: (0x7C00, 0x03E0, 0x001F)}.get(bits, (0xFF0000, 0x00FF00, 0x0000FF))
-        if compression == 3:
-            masks = struct.unpack_from("<III", data, 54)
-        size, stride = bits // 8, (width * bits + 31) // 32 * 4
-        self.rows = []
-        for y in range(abs(height)):
-            start = offset + y * stride
-            self.rows.append([tuple(channel(int.from_bytes(data[i:i + size], "little"), m)
-                                    for m in masks)
-                              for i in range(start, start + width * size, size)])
+        offset, _, width, height, _, bits = struct.unpack_from("<IIiiHH", data, 10)
+        assert bits == 24, f"a {bits}-bit screenshot"
+        stride = (width * 3 + 3) // 4 * 4
+        self.rows = [[(data[i + 2], data[i + 1], data[i])
+                      for i in range(offset + y * stride, offset + y * stride + width * 3, 3)]
+                     for y in range(abs(height))]
         if height > 0:
             self.rows.reverse()
         self.width, self.height = width, abs(height)
-
-    def px(self, x, y):
-        return self.rows[y][x]
 
     def region(self, x, y, w, h):
         return [p for row in self.rows[y:y + h] for p in row[x:x + w]]
@@ -66,11 +57,6 @@ class Image:
 def dialogue_open(image):
     """Whether a dialogue box covers its corner of the map."""
     return image.count(SEA, 150, 250, 150, 50) == 0
-
-
-def channel(value, mask):
-    shift = (mask & -mask).bit_length() - 1
-    return ((value & mask) >> shift) * 255 // (mask >> shift)
 
 
 def matches(pixel, colour):
@@ -85,8 +71,7 @@ class Session:
         if not shutil.which("Xvfb") or not shutil.which("xdotool"):
             print("SKIP: Xvfb or xdotool is missing")
             sys.exit(77)
-        self.binary, self.failures, self.lines = os.path.abspath(binary), [], []
-        self.args = list(args)
+        self.command, self.failures, self.lines = [os.path.abspath(binary), *args], [], []
         self.new_line, self.shot_count = threading.Condition(), 0
         self.shots = tempfile.mkdtemp(prefix="flotilla-e2e-")
         self.xvfb = self.program = None
@@ -100,8 +85,13 @@ class Session:
                         if not name.startswith("SDL_")}
             self.env.update(DISPLAY=self.display, SDL_VIDEODRIVER="x11",
                             SDL_AUDIODRIVER="dummy")
-            self._start_program()
-            self.window = self._find_window()
+            self.program = subprocess.Popen(
+                self.command, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                stderr=open(os.path.join(self.shots, "stderr.txt"), "wb"), env=self.env)
+            threading.Thread(target=self._read_output, daemon=True).start()
+            self.window = subprocess.run(
+                ["xdotool", "search", "--sync", "--pid", str(self.program.pid)],
+                env=self.env, capture_output=True, text=True, timeout=10).stdout.split()[0]
         except BaseException:
             self.__exit__(*sys.exc_info())
         return self
@@ -124,12 +114,6 @@ class Session:
         print(f"--- screenshots kept in {self.shots}", flush=True)
         os._exit(1)
 
-    def _start_program(self):
-        self.program = subprocess.Popen(
-            [self.binary, *self.args], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
-            stderr=open(os.path.join(self.shots, "stderr.txt"), "wb"), env=self.env)
-        threading.Thread(target=self._read_output, daemon=True).start()
-
     def _start_x_server(self):
         # -displayfd picks a free display and tells it once the server is up;
         # -noreset keeps one client's leaving from resetting the server while
@@ -147,11 +131,6 @@ class Session:
         self.display = ":" + number.decode()
         from Xlib import display
         self.x = display.Display(self.display)
-
-    def _find_window(self):
-        found = subprocess.run(["xdotool", "search", "--sync", "--pid", str(self.program.pid)],
-                               env=self.env, capture_output=True, text=True, timeout=10)
-        return found.stdout.split()[0]
 
     def _read_output(self):
         for raw in self.program.stdout:
@@ -229,27 +208,14 @@ class Session:
     def move(self, point):
         self.xdotool("mousemove", "--window", self.window, *point)
 
-    def press(self, point):
-        self.move(point)
-        self.xdotool("mousedown", 1)
-
-    def release(self):
-        self.xdotool("mouseup", 1)
-
     def click(self, point):
         self.move(point)
         self.xdotool("click", 1)
 
-    def answer_dialogue(self, text):
-        """Types into the dialogue box on top and presses its Enter button."""
-        self.click(DIALOGUE_FIELD)
-        self.xdotool("type", "--delay", 40, text)
-        self.click(DIALOGUE_ENTER)
 
-
-def run(test):
+def run(test, args=()):
     """Runs a test function with a Session for the binary named on the command line."""
     if len(sys.argv) != 2:
         sys.exit(f"usage: {sys.argv[0]} path/to/flotilla")
-    with Session(sys.argv[1]) as session:
+    with Session(sys.argv[1], args) as session:
         test(session)
