@@ -16,7 +16,6 @@ import traceback
 SEA = (127, 176, 212)
 PANEL_GREY = (136, 136, 136)
 BACKGROUND_GREY = (170, 170, 170)
-HALO_YELLOW = (238, 238, 0)
 BLACK = (0, 0, 0)
 
 # Window positions, from the fixed layout of the main window.
