@@ -12,15 +12,20 @@ fail() {
     failures=$((failures + 1))
 }
 
-# A bad command line: exactly one line on standard error, nothing on standard
-# output, exit status 2.
+# A refused command line or world: nothing on standard output, one line on
+# standard error, exit status $1.
+refused() {
+    expected=$1
+    shift
+    out=$(printf 'status\n' | "$flotilla" "$@" 2>"$err")
+    status=$?
+    [ "$status" -eq "$expected" ] || fail "$*: exit status $status, expected $expected"
+    [ -z "$out" ] || fail "$*: wrote to standard output: $out"
+    [ "$(wc -l <"$err")" -eq 1 ] || fail "$*: expected one line on standard error, got: $(cat "$err")"
+}
 for bad in --bogus -x "--resources" "--load" "--trace" "--no-trace --trace=/nonexistent/t" \
     "--trace /nonexistent/folder/trace.txt"; do
-    out=$("$flotilla" $bad 2>"$err" </dev/null)
-    status=$?
-    [ "$status" -eq 2 ] || fail "$bad: exit status $status, expected 2"
-    [ -z "$out" ] || fail "$bad: wrote to standard output: $out"
-    [ "$(wc -l <"$err")" -eq 1 ] || fail "$bad: expected one line on standard error, got: $(cat "$err")"
+    refused 2 $bad
 done
 
 out=$("$flotilla" --help </dev/null)
@@ -37,12 +42,7 @@ out=$(printf 'tick 2\nquit\n' | SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy time
 echo "$out" | grep -q ' now at ' || fail "--no-trace: no news"
 echo "$out" | grep -q '^Display size: ' && fail "--no-trace: trace lines on standard output"
 
-# A world that cannot be loaded: one line naming the file, no world run,
-# exit status 1.
-out=$(printf 'status\n' | "$flotilla" --headless --load /nonexistent/world.txt 2>"$err")
-status=$?
-[ "$status" -eq 1 ] || fail "--load of a missing file: exit status $status, expected 1"
-[ -z "$out" ] || fail "--load of a missing file: wrote to standard output: $out"
+refused 1 --headless --load /nonexistent/world.txt
 [ "$(cat "$err")" = "flotilla: Cannot load /nonexistent/world.txt: No such file or directory" ] ||
     fail "--load of a missing file: $(cat "$err")"
 

@@ -142,10 +142,7 @@ class Session:
             window=window, client_type=self.x.intern_atom("WM_PROTOCOLS"),
             data=(32, [delete, X.CurrentTime, 0, 0, 0])), event_mask=X.NoEventMask)
         self.x.flush()
-        try:
-            status = self.program.wait(timeout)
-        except subprocess.TimeoutExpired:
-            return None
+        status = self.program.wait(timeout)
         time.sleep(0.2)  # lets the reader take the last lines
         return status
 

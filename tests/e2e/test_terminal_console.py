@@ -63,28 +63,7 @@ def test(binary, folder, check):
     env = dict(os.environ, HOME=folder, XDG_STATE_HOME=os.path.join(folder, "state"),
                TERM="xterm", SDL_VIDEODRIVER="dummy", SDL_AUDIODRIVER="dummy")
     history = os.path.join(folder, "state", "flotilla", "history")
-    sail = r"^Ajax will sail on course 90\.00 deg, speed 5\.00 nm/hr$"
-    with Terminal([binary, "--headless"], env, folder) as terminal:
-        check(terminal.wait_for("^flotilla> $"), "a prompt at the terminal")
-        terminal.keys("Aj", "Tab", "cou", "Tab", "90 5", "Enter")
-        check(terminal.wait_for("^flotilla> Ajax course 90 5$"), "Tab completes name and command")
-        check(terminal.wait_for(sail), "the completed command runs")
-        terminal.keys("Up", "Enter")
-        check(terminal.wait_for(sail, count=2), "Up brings the line back")
-        terminal.keys("C-d")
-        check(terminal.ended(), "end of input ends the run")
-    kept = open(history).read().splitlines() if os.path.exists(history) else []
-    check(kept == ["Ajax course 90 5"] * 2, "the history kept in $XDG_STATE_HOME/flotilla/history")
-    with Terminal([binary, "--headless"], env, folder) as terminal:
-        terminal.wait_for("^flotilla> $")
-        terminal.keys("Up")
-        check(terminal.wait_for("^flotilla> Ajax course 90 5$"), "the history of the last run")
-
-    # Not at a terminal: no prompt decoration, no history touched.
-    piped = dict(env, XDG_STATE_HOME=os.path.join(folder, "piped"))
-    subprocess.run([binary, "--headless"], input=b"status\n", env=piped, capture_output=True)
-    check(not os.path.exists(piped["XDG_STATE_HOME"]), "a piped run leaves no history")
-
+    xerxes = r"^Xerxes will sail on course 45\.00 deg, speed 7\.00 nm/hr$"
     # Beside the window, typed a key at a time while it writes thousands of lines.
     with Terminal([binary], env, folder) as terminal:
         check(terminal.wait_for("^flotilla> $"), "a prompt beside the window")
@@ -92,10 +71,30 @@ def test(binary, folder, check):
         check(terminal.wait_for("^Valdez now at"), "go: the world runs")
         terminal.keys(*"Xerxes course 45 7", "Enter")
         check(terminal.wait_for("^flotilla> Xerxes course 45 7$"), "the typed line intact")
-        check(terminal.wait_for(r"^Xerxes will sail on course 45\.00 deg, speed 7\.00 nm/hr$"),
-              "the typed command runs")
+        check(terminal.wait_for(xerxes), "the typed command runs")
+        terminal.keys("Up", "Enter")
+        check(terminal.wait_for(xerxes, count=2), "Up brings the line back")
         terminal.keys("quit", "Enter")
         check(terminal.ended(), "quit ends the window")
+    kept = open(history).read().splitlines() if os.path.exists(history) else []
+    check(kept == ["go", "Xerxes course 45 7", "Xerxes course 45 7", "quit"],
+          f"the history kept in $XDG_STATE_HOME/flotilla/history: {kept}")
+
+    with Terminal([binary, "--headless"], env, folder) as terminal:
+        check(terminal.wait_for("^flotilla> $"), "a prompt at the terminal")
+        terminal.keys("Up", "Up", "Enter")
+        check(terminal.wait_for(xerxes), "the history of the last run")
+        terminal.keys("Aj", "Tab", "cou", "Tab", "90 5", "Enter")
+        check(terminal.wait_for("^flotilla> Ajax course 90 5$"), "Tab completes name and command")
+        check(terminal.wait_for(r"^Ajax will sail on course 90\.00 deg, speed 5\.00 nm/hr$"),
+              "the completed command runs")
+        terminal.keys("C-d")
+        check(terminal.ended(), "end of input ends the run")
+
+    # Not at a terminal: no prompt decoration, no history touched.
+    piped = dict(env, XDG_STATE_HOME=os.path.join(folder, "piped"))
+    subprocess.run([binary, "--headless"], input=b"status\n", env=piped, capture_output=True)
+    check(not os.path.exists(piped["XDG_STATE_HOME"]), "a piped run leaves no history")
 
 
 def main():
