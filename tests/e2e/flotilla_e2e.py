@@ -36,15 +36,12 @@ class Image:
 
     def __init__(self, path):
         data = open(path, "rb").read()
-        offset, _, width, height, _, bits = struct.unpack_from("<IIiiHH", data, 10)
-        assert bits == 24, f"a {bits}-bit screenshot"
-        stride = (width * 3 + 3) // 4 * 4
-        self.rows = [[(data[i + 2], data[i + 1], data[i])
-                      for i in range(offset + y * stride, offset + y * stride + width * 3, 3)]
-                     for y in range(abs(height))]
-        if height > 0:
-            self.rows.reverse()
-        self.width, self.height = width, abs(height)
+        offset, _, self.width, self.height, _, bits = struct.unpack_from("<IIiiHH", data, 10)
+        assert bits == 24 and self.height > 0, "a 24-bit BMP, bottom row first"
+        stride = (self.width * 3 + 3) // 4 * 4
+        starts = range(offset + (self.height - 1) * stride, offset - 1, -stride)
+        self.rows = [[(data[i + 2], data[i + 1], data[i]) for i in range(y, y + self.width * 3, 3)]
+                     for y in starts]
 
     def region(self, x, y, w, h):
         return [p for row in self.rows[y:y + h] for p in row[x:x + w]]

@@ -26,13 +26,11 @@ class Terminal:
         # A server of its own each time: one that was just killed may still
         # be leaving its socket.
         self.socket = tempfile.mktemp(prefix="tmux-", dir=folder)
-        config = os.path.join(folder, "tmux.conf")
-        with open(config, "w") as out:
-            # The program's whole output stays readable, and so does the
-            # screen once it has ended.
-            out.write("set -g history-limit 500000\nset -g remain-on-exit on\n")
-        self.tmux("-f", config, "new-session", "-d", "-x", "150", "-y", "30",
-                  "exec " + shlex.join(command), env=env)
+        # The program's whole output stays readable, and so does the screen
+        # once it has ended.
+        self.tmux("-f", "/dev/null", "start-server", ";", "set", "-g", "history-limit", "500000",
+                  ";", "set", "-g", "remain-on-exit", "on", ";", "new-session", "-d", "-x", "150",
+                  "-y", "30", "exec " + shlex.join(command), env=env)
 
     def tmux(self, *args, env=None):
         return subprocess.run(["tmux", "-S", self.socket, *args], env=env, check=True,
