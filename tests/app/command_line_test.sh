@@ -38,7 +38,8 @@ printf 'tick\n' | "$flotilla" --headless --resources /nonexistent >/dev/null
 [ $? -eq 0 ] || fail "headless run at end of input: non-zero exit"
 
 # --no-trace drops what the window's views trace; the news stays.
-out=$(printf 'tick 2\nquit\n' | SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy timeout 10 "$flotilla" --no-trace)
+out=$(printf 'tick 2\nquit\n' |
+    SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy timeout 10 "$flotilla" --no-trace)
 echo "$out" | grep -q ' now at ' || fail "--no-trace: no news"
 echo "$out" | grep -q '^Display size: ' && fail "--no-trace: trace lines on standard output"
 
