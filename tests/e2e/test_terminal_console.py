@@ -61,6 +61,10 @@ def test(binary, folder, check):
     env = dict(os.environ, HOME=folder, XDG_STATE_HOME=os.path.join(folder, "state"),
                TERM="xterm", SDL_VIDEODRIVER="dummy", SDL_AUDIODRIVER="dummy")
     history = os.path.join(folder, "state", "flotilla", "history")
+
+    def kept():
+        return open(history).read().splitlines() if os.path.exists(history) else []
+
     xerxes = r"^Xerxes will sail on course 45\.00 deg, speed 7\.00 nm/hr$"
     # Beside the window, typed a key at a time while it writes thousands of lines.
     with Terminal([binary], env, folder) as terminal:
@@ -74,9 +78,8 @@ def test(binary, folder, check):
         check(terminal.wait_for(xerxes, count=2), "Up brings the line back")
         terminal.keys("quit", "Enter")
         check(terminal.ended(), "quit ends the window")
-    kept = open(history).read().splitlines() if os.path.exists(history) else []
-    check(kept == ["go", "Xerxes course 45 7", "Xerxes course 45 7", "quit"],
-          f"the history kept in $XDG_STATE_HOME/flotilla/history: {kept}")
+    check(kept() == ["go", "Xerxes course 45 7", "Xerxes course 45 7", "quit"],
+          f"the history kept in $XDG_STATE_HOME/flotilla/history: {kept()}")
 
     with Terminal([binary, "--headless"], env, folder) as terminal:
         check(terminal.wait_for("^flotilla> $"), "a prompt at the terminal")
@@ -88,6 +91,7 @@ def test(binary, folder, check):
               "the completed command runs")
         terminal.keys("C-d")
         check(terminal.ended(), "end of input ends the run")
+    check(kept()[4:] == ["Xerxes course 45 7", "Ajax course 90 5"], f"headless history {kept()}")
 
     # Not at a terminal: no prompt decoration, no history touched.
     piped = dict(env, XDG_STATE_HOME=os.path.join(folder, "piped"))
