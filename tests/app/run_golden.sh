@@ -3,16 +3,7 @@
 # byte of its standard output with the expected transcript.
 #   run_golden.sh FLOTILLA SCRIPT EXPECTED
 set -u
-flotilla=$1 script=$2 expected=$3
 actual=$(mktemp)
 trap 'rm -f "$actual"' EXIT
-"$flotilla" --headless < "$script" > "$actual"
-status=$?
-if [ "$status" -ne 0 ]; then
-    echo "exit status $status, expected 0"
-    exit 1
-fi
-if ! cmp -s "$expected" "$actual"; then
-    diff -u "$expected" "$actual" | head -60
-    exit 1
-fi
+"$1" --headless <"$2" >"$actual" || { echo "exit status $?, expected 0"; exit 1; }
+cmp -s "$3" "$actual" || { diff -u "$3" "$actual" | head -60; exit 1; }

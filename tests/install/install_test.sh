@@ -14,11 +14,12 @@ fail() {
     echo "FAIL: $*"
     failures=$((failures + 1))
 }
+# A step the rest needs: its log only when it fails.
+step() {
+    "$@" >"$work/log" 2>&1 || { cat "$work/log"; exit 1; }
+}
 
-if ! DESTDIR="$work/root" "$cmake" --install "$build" --prefix /usr >"$work/log" 2>&1; then
-    cat "$work/log"
-    exit 1
-fi
+step env DESTDIR="$work/root" "$cmake" --install "$build" --prefix /usr
 prefix=$work/root/usr
 flotilla=$prefix/bin/flotilla
 for file in share/applications/flotilla.desktop share/icons/hicolor/48x48/apps/flotilla.png \
@@ -51,10 +52,7 @@ warnings=$(groff -man -ww -z "$prefix/share/man/man6/flotilla.6" 2>&1)
 file "$prefix/share/icons/hicolor/48x48/apps/flotilla.png" | grep -q 'PNG image data, 48 x 48' ||
     fail "icon: $(file "$prefix/share/icons/hicolor/48x48/apps/flotilla.png")"
 
-if ! "$cpack" --config "$build/CPackConfig.cmake" -G DEB -B "$work/package" >"$work/log" 2>&1; then
-    cat "$work/log"
-    exit 1
-fi
+step "$cpack" --config "$build/CPackConfig.cmake" -G DEB -B "$work/package"
 deb=$work/package/flotilla_${version}_$(dpkg --print-architecture).deb
 [ -f "$deb" ] || fail "no package $deb: $(ls "$work/package")"
 dpkg-deb -c "$deb" | awk '{ print $6 }' | sed 's|/$||' | grep -v '^\.$' | sort >"$work/packaged"

@@ -9,10 +9,6 @@
 #include <cctype>
 #include <cstdlib>
 
-std::string test_resource_folder() {
-    return FLOTILLA_RESOURCE_DIR;
-}
-
 void use_dummy_drivers() {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
@@ -75,7 +71,7 @@ void Window_test::SetUpTestSuite() {
     if (!TTF_WasInit()) {
         ASSERT_EQ(TTF_Init(), 0);
     }
-    ASSERT_EQ(chdir(test_resource_folder().c_str()), 0);
+    ASSERT_EQ(chdir(FLOTILLA_RESOURCE_DIR), 0);
 }
 
 void Window_test::TearDown() {

@@ -17,8 +17,6 @@ using P = GUI::DispPoint;
 // The one window of the test process (a process may open only one), made by
 // the test main under SDL's dummy drivers before any test runs.
 GUI::Window& test_window();
-// The folder holding the built pictures and font.
-std::string test_resource_folder();
 // Without these SDL 1.2 falls back to a text-mode driver that writes to
 // standard output; with them no display or sound device is needed.
 void use_dummy_drivers();

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <regex>
 #include <set>
 #include <sstream>
 
@@ -66,32 +67,21 @@ TEST(CommandTable, NamesTheSameCommandsAsTheReadme) {
     const std::string console = readme.substr(readme.find("## The console"));
     // The first cell of each row of the command table holds `usage`s; a
     // usage's command word is its first word, or its second after NAME.
+    const std::regex usage("`(NAME )?([a-z_]+)");
     std::set<std::string> in_table;
     std::istringstream lines(console);
-    std::string line;
-    while (std::getline(lines, line)) {
-        if (line.rfind("| `", 0) != 0)
-            continue;
-        const std::string cell = line.substr(2, line.find(" |", 2) - 2);
-        for (std::size_t open = cell.find('`'); open != std::string::npos;
-             open = cell.find('`', cell.find('`', open + 1) + 1)) {
-            std::string usage = cell.substr(open + 1, cell.find('`', open + 1) - open - 1);
-            if (usage.rfind("NAME ", 0) == 0)
-                usage = usage.substr(5);
-            in_table.insert(
-                usage.substr(0, usage.find_first_not_of("abcdefghijklmnopqrstuvwxyz_")));
-        }
+    for (std::string line; std::getline(lines, line);) {
+        const std::string cell = line.substr(0, line.find(" |", 2));
+        if (line.rfind("| `", 0) == 0)
+            for (std::sregex_iterator word(cell.begin(), cell.end(), usage), end; word != end;
+                 ++word)
+                in_table.insert((*word)[2]);
     }
     EXPECT_GT(in_table.size(), 10u);
     for (const auto& word : in_table)
         EXPECT_NE(find_command(word), nullptr) << word << " is in the README's table only";
-    auto mentioned = [&console](const std::string& word) {
-        for (const char* before : {"`", "`NAME "})
-            for (const char* after : {" ", "`"})
-                if (console.find(before + word + after) != std::string::npos)
-                    return true;
-        return false;
-    };
     for (const auto& entry : command_table())
-        EXPECT_TRUE(mentioned(entry.word)) << entry.word << " is not in the README";
+        EXPECT_TRUE(
+            std::regex_search(console, std::regex(std::string("`(NAME )?") + entry.word + "[ `]")))
+            << entry.word << " is not in the README";
 }

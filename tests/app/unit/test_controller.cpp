@@ -27,9 +27,8 @@ std::vector<std::string> icon_names(const GUI_based_view& view) {
 
 using Controller = App_test;
 
-// Lines typed into the console run between frames, whole lines only. Its go
-// and pause work the panel's button: a second go would leave a pair of
-// timers running, and the button could not pause what the console started.
+// A second go would leave a pair of timers running, and the button could
+// not pause what the console started.
 TEST_F(Controller, ConsoleLinesWaitForTheirNewlineAndWorkTheWindow) {
     out.take();
     ASSERT_NO_FATAL_FAILURE(type_console("ti"));
@@ -47,7 +46,7 @@ TEST_F(Controller, ConsoleLinesWaitForTheirNewlineAndWorkTheWindow) {
 }
 
 // A ship is made before its name reaches the views, so a refused one leaves
-// no icon; a sunk one takes its icons with it.
+// no icon.
 TEST_F(Controller, IconsComeAndGoWithTheShipsOfTheWorld) {
     type_console("create Nautilus Submarine 5 5\n");
     EXPECT_TRUE(contains(out.take(), "Trying to create ship of unknown type!\n"));
@@ -64,8 +63,7 @@ TEST_F(Controller, IconsComeAndGoWithTheShipsOfTheWorld) {
     EXPECT_EQ(controller().get_bridge_view("Xerxes")->get_obj_images().count("Victim"), 0u);
 }
 
-// A group's refusal has a line per member; the message line has one line
-// of 400 pixels, and a line break has no glyph.
+// A group's refusal has a line per member; a line break has no glyph.
 TEST_F(Controller, AManyLineErrorShowsJoinedAndCutShortOnTheMessageLine) {
     MainView* main_view = controller().get_main_view();
     ErrorDisplayer{main_view}(Error("Ship cannot move!\nShip cannot move!\n"));
@@ -85,9 +83,8 @@ TEST_F(Controller, AManyLineErrorShowsJoinedAndCutShortOnTheMessageLine) {
     EXPECT_LE(last.get_pos().x + last.get_width(), line->get_w());
 }
 
-// A load replaces the world under the open views: every icon is the loaded
-// world's, a bridge view turns to the loaded ship of its name or closes, and
-// only names still present stay selected.
+// A bridge view turns to the loaded ship of its name or closes, and only
+// names still present stay selected.
 TEST_F(Controller, ALoadedWorldTakesOverTheIconsBridgesAndSelection) {
     const std::string start = testing::TempDir() + "flotilla_start_world.txt";
     const std::string other = testing::TempDir() + "flotilla_other_world.txt";
@@ -114,7 +111,6 @@ TEST_F(Controller, ALoadedWorldTakesOverTheIconsBridgesAndSelection) {
         EXPECT_THROW(controller().get_bridge_view(gone), Error) << gone;
     EXPECT_EQ(map().get_selected_ships(), std::list<std::string>{"Ajax"});
     auto* ajax = map().get_obj_images().at("Ajax").get();
-    ASSERT_TRUE(ajax);
     EXPECT_TRUE(ajax->is_selected());
 
     // Back to the world and the views the other tests share.

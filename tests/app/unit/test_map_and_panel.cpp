@@ -20,7 +20,6 @@ protected:
     }
 };
 
-// A press on the map sends the selected ships there and starts a red band.
 // Dragged up and to the left, the band keeps its corner at the press point;
 // once under the pointer it hears each move twice, and must not grow twice.
 TEST_F(MapAndPanel, AMapPressSendsTheSelectionAndARedBandSpansTheDrag) {
@@ -48,9 +47,8 @@ TEST_F(MapAndPanel, AMapPressSendsTheSelectionAndARedBandSpansTheDrag) {
     EXPECT_TRUE(map().get_selected_ships().empty());
 }
 
-// Icons are wider than their pictures (their names run on): a press on the
-// clear part of one reaches what lies beneath, another icon or the map. At
-// start Xerxes's icon lies over Galactica's blip.
+// Icons are wider than their pictures (their names run on): at start
+// Xerxes's icon lies over Galactica's blip.
 TEST_F(MapAndPanel, APressOnTheClearPartOfAnIconReachesWhatLiesBeneath) {
     click_now(on_picture("Galactica"));
     EXPECT_EQ(map().get_selected_ships(), std::list<std::string>{"Galactica"});
@@ -64,8 +62,6 @@ TEST_F(MapAndPanel, APressOnTheClearPartOfAnIconReachesWhatLiesBeneath) {
 
 // A closed box must give up the keyboard (a key for it afterwards would
 // reach a destroyed field) and its field's timers (checked on tear-down).
-// Return and Escape in its field do as its buttons do. Clicks while it is
-// open bring no second box (each would pile up another).
 TEST_F(MapAndPanel, AShipNameBoxKeepsAWrongNameAnswersItsKeysAndClosesForGood) {
     click_now(at.background);
     GUI::TextField* field = dialogue_field();
@@ -124,8 +120,7 @@ TEST_F(MapAndPanel, AClosedMapLeavesTheControlsInertUntilAMapOpens) {
     EXPECT_EQ(message_line(), "No Ship Selected!");
 }
 
-// Untouched, the zoom slider shows the scale of its map, at start and when a
-// map is opened again, so that the first touch does not jump the zoom.
+// So that the first touch of the slider does not jump the zoom.
 TEST_F(MapAndPanel, AnUntouchedZoomSliderShowsTheScaleOfItsMap) {
     MapZoomer zoomer(50, &map());
     EXPECT_NEAR(std::log(zoomer.get_value()) / 10., map().get_scale(), 1e-9);

@@ -11,35 +11,13 @@
 #include <vector>
 
 namespace {
-
-// What iostream's own formatting writes, and what the program's writes.
-std::string standard_text(double value, int precision) {
+std::string iostream_text(double value, int precision) {
     std::ostringstream out;
     out.setf(std::ios::fixed, std::ios::floatfield);
     out.precision(precision);
     out << value;
     return out.str();
 }
-
-class Program_text {
-public:
-    Program_text() { format_for_news(out); }
-    std::string of(double value) {
-        out.str("");
-        out << value;
-        return out.str();
-    }
-
-private:
-    std::ostringstream out;
-};
-
-double from_bits(std::uint64_t bits) {
-    double value;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
-
 } // namespace
 
 // The news must read byte for byte as it did through iostream: every
@@ -56,18 +34,21 @@ TEST(StandardOutput, NumbersReadAsIostreamWritesThem) {
     std::uniform_int_distribution<int> exponent(-320, 308);
     std::uniform_real_distribution<double> mantissa(1., 10.);
     while (values.size() < 1000000) {
+        const std::uint64_t bits = random(); // odd places: any bit pattern at all
+        double value = (bits % 2 ? -1. : 1.) * mantissa(random) * std::pow(10., exponent(random));
         if (values.size() % 2)
-            values.push_back(from_bits(random())); // any bit pattern at all
-        else
-            values.push_back((random() % 2 ? -1. : 1.) * mantissa(random) *
-                             std::pow(10., exponent(random)));
+            std::memcpy(&value, &bits, sizeof value);
+        values.push_back(value);
     }
-    Program_text program;
+    std::ostringstream program;
+    format_for_news(program);
     int wrong = 0;
     for (double value : values) {
-        if (program.of(value) != standard_text(value, 2) && ++wrong <= 5)
-            ADD_FAILURE() << "for " << standard_text(value, 20) << ": " << program.of(value)
-                          << " instead of " << standard_text(value, 2);
+        program.str("");
+        program << value;
+        if (program.str() != iostream_text(value, 2) && ++wrong <= 5)
+            ADD_FAILURE() << "for " << iostream_text(value, 20) << ": " << program.str()
+                          << " instead of " << iostream_text(value, 2);
     }
     EXPECT_EQ(wrong, 0);
 }
