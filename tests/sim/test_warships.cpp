@@ -51,27 +51,6 @@ TEST_F(Cruisers, TargetExactlyAtRangeIsFiredOn) {
     EXPECT_FALSE(Model::get()->is_ship_present("Tug"));
 }
 
-// Ace moves before the warships measure, so it is out of range in the first
-// tick: the cruiser gives it up, the torpedo boat aims at where it is now.
-TEST_F(Cruisers, TargetSailingOutOfRangeIsGivenUpByACruiserAndPursuedByATorpedoBoat) {
-    auto ace = launch("Tanker", "Ace", Point(0, 14.98));
-    auto ajax = launch("Cruiser", "Ajax", Point(0, 0));
-    auto pike = launch("Torpedo_boat", "Pike", Point(-10, 14.98));
-    Output_capture out;
-    ace->set_course_and_speed(0, 10);
-    ajax->attack(ace);
-    pike->attack(ace);
-    out.take();
-    Model::get()->update();
-    EXPECT_EQ(out.take(),
-              "Ace now at (0.00, 15.03)\nAjax stopped at (0.00, 0.00)\n"
-              "Ajax is attacking \nAjax target is out of range\nAjax stopping attack\n"
-              "Pike now at (-9.87, 14.98)\nPike is attacking \n"
-              "Pike's target out of range. Will pursue and destroy.\n"
-              "Pike will sail on course 89.71 deg, speed 26.00 nm/hr to (0.00, 15.03)\n");
-    EXPECT_FALSE(ajax->is_moving());
-}
-
 TEST_F(Cruisers, TargetRemovedFromTheWorldReadsAsAbsentAndEndsTheAttack) {
     auto ajax = launch("Cruiser", "Ajax", Point(0, 0));
     auto pike = launch("Torpedo_boat", "Pike", Point(0, 0));
@@ -114,24 +93,6 @@ TEST_F(TorpedoBoats, ReturnsToItsStartAtHalfSpeedOnceTheTargetIsDestroyed) {
         Model::get()->update();
     EXPECT_FALSE(pike->is_moving());
     EXPECT_EQ(pike->get_location(), Point(0.0, 0.0));
-}
-
-TEST_F(TorpedoBoats, NewOrdersCallOffTheCurrentAttackFirst) {
-    auto pike = launch("Torpedo_boat", "Pike", Point(0, 0));
-    auto tug = launch("Tanker", "Tug", Point(10, 0));
-    Output_capture out;
-    pike->attack(tug);
-    out.take();
-    pike->stop();
-    EXPECT_EQ(out.take(), "Pike will call off current attack.\nPike stopping at (0.00, 0.00)\n"
-                          "Pike stopping attack\nPike stopping at (0.00, 0.00)\n");
-
-    // Even an attack that is then refused.
-    pike->attack(launch("Tanker", "Scow", Point(3, 0)));
-    out.take();
-    EXPECT_EQ(error_from([&] { pike->attack(pike); }), "Warship may not attack itself!\n");
-    EXPECT_EQ(out.take(), "Pike will call off current attack.\nPike stopping attack\n");
-    EXPECT_EQ(error_from([&] { pike->stop_attack(); }), "Was not attacking!\n");
 }
 
 TEST_F(TorpedoBoats, BoatDeadInTheWaterGivesUpTargetsItCannotReach) {
