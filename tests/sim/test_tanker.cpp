@@ -42,34 +42,29 @@ protected:
 // speed.
 TEST_F(Tankers, CycleStartsAtTheIslandTheHoldCallsForWithoutSailingThereIfAlreadyClose) {
     const struct {
-        Point at;
-        std::shared_ptr<Island> docked_at;
+        std::shared_ptr<Island> docked_at, load, unload;
         bool loaded;
-        std::shared_ptr<Island> load, unload;
         std::string news, cargo;
     } cases[] = {
-        {charlie->get_location(), charlie, false, charlie, bravo, "Tank will unload at Bravo\n",
-         "0.00 tons, loading"},
-        {bravo->get_location(), bravo, false, charlie, bravo, "Tank will unload at Bravo\n",
-         "0.00 tons, unloading"},
-        {Point(0., 0.05), nullptr, false, alpha, charlie,
-         "Tank will unload at Charlie\nTank docked at Alpha\n", "0.00 tons, loading"},
-        {Point(), nullptr, true, charlie, alpha,
-         "Tank will unload at Alpha\nTank docked at Alpha\n", "1000.00 tons, unloading"},
-        {Point(), alpha, true, charlie, bravo,
-         "Tank will unload at Bravo\n"
+        {charlie, charlie, bravo, false, "", "0.00 tons, loading"},
+        {bravo, charlie, bravo, false, "", "0.00 tons, unloading"},
+        {nullptr, alpha, charlie, false, "Tank docked at Alpha\n", "0.00 tons, loading"},
+        {nullptr, charlie, alpha, true, "Tank docked at Alpha\n", "1000.00 tons, unloading"},
+        {alpha, charlie, bravo, true,
          "Tank will sail on course 90.00 deg, speed 10.00 nm/hr to (0.04, 0.00)\n",
          "1000.00 tons, moving to unloading destination"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.news);
-        auto tanker = c.loaded ? loaded_tanker_at_alpha() : make_tanker(c.at);
+        SCOPED_TRACE(c.cargo);
+        auto tanker = c.loaded      ? loaded_tanker_at_alpha()
+                      : c.docked_at ? make_tanker(c.docked_at->get_location())
+                                    : make_tanker(Point(0., 0.05));
         if (c.docked_at)
             tanker->dock(c.docked_at);
         tanker->set_load_destination(c.load);
         out.take();
         tanker->set_unload_destination(c.unload);
-        EXPECT_EQ(out.take(), c.news);
+        EXPECT_EQ(out.take(), "Tank will unload at " + c.unload->get_name() + "\n" + c.news);
         EXPECT_EQ(cargo_line(*tanker), "Cargo: " + c.cargo);
     }
 }
