@@ -55,17 +55,13 @@ TEST_F(Cruisers, TargetRemovedFromTheWorldReadsAsAbsentAndEndsTheAttack) {
     auto tug = launch("Tanker", "Tug", Point(10, 0));
     ajax->attack(tug);
     pike->attack(tug);
-    const std::string pike_header =
-        "\nTorpedo_boat Pike at (0.00, 0.00), fuel: 1500.00 tons, resistance: 4\n"
-        "Moving to (10.00, 0.00) on course 90.00 deg, speed 26.00 nm/hr\n";
-    EXPECT_EQ(description(*pike), pike_header + "Attacking Tug\nPursuing Tug\n");
-
     Model::get()->remove_ship(tug);
     tug.reset();
-    EXPECT_EQ(description(*ajax),
-              "\nCruiser Ajax at (0.00, 0.00), fuel: 1000.00 tons, resistance: 6\n"
-              "Stopped\nAttacking absent ship\n");
-    EXPECT_EQ(description(*pike), pike_header + "Attacking absent ship\n");
+    EXPECT_TRUE(contains(description(*ajax), "\nStopped\nAttacking absent ship\n"));
+    // Nor does the boat name whom it pursues.
+    const std::string pike_text = description(*pike);
+    EXPECT_TRUE(contains(pike_text, " nm/hr\nAttacking absent ship\n")) << pike_text;
+    EXPECT_FALSE(contains(pike_text, "Pursuing")) << pike_text;
     out.take();
     Model::get()->update();
     EXPECT_TRUE(contains(out.take(), "Ajax stopped at (0.00, 0.00)\nAjax stopping attack\nPike"));
