@@ -82,8 +82,7 @@ TEST_F(ShipGroups, NestedMembersCountForCyclesAndClosestButNotForMembership) {
     outer->remove_member(ajax);
     EXPECT_TRUE(outer->is_member_present(ajax));
 
-    // The closest member is the nearest ship at any depth; a group holding
-    // only an empty group has none.
+    // The closest member is the nearest ship at any depth.
     outer->add_member(launch("Tanker", "Far", Point(10, 0)));
     middle->add_member(launch("Tanker", "Mid", Point(0, 5)));
     EXPECT_EQ(outer->get_closest_member(Point(1, 1)), ajax);

@@ -5,6 +5,7 @@
 #include "sim/Track_base.h"
 
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -53,14 +54,11 @@ TEST(Tracks, ClosestApproachIsNowUnlessClosingAndIsSeenFromTheOther) {
 // Seen from (0, 10); 300 degrees is inbound only if the difference wraps past north.
 TEST(Tracks, InboundOnlyStrictlyWithin90DegreesEitherSideOfNorth) {
     const Track_base north(Point(0., 10.));
-    const struct {
-        double y, course;
-        bool inbound;
-    } cases[] = {
+    const std::tuple<double, double, bool> cases[] = {
         {0., 45., true}, {0., 300., true}, {0., 90., false}, {0., 270., false}, {20., 180., true}};
-    for (const auto& c : cases) {
-        Track_base track(Point(0., c.y));
-        track.set_course(c.course);
-        EXPECT_EQ(track.is_inbound_toward(&north), c.inbound) << c.y << " " << c.course;
+    for (const auto& [y, course, inbound] : cases) {
+        Track_base track(Point(0., y));
+        track.set_course(course);
+        EXPECT_EQ(track.is_inbound_toward(&north), inbound) << y << " " << course;
     }
 }

@@ -1,11 +1,11 @@
 #include "support/Sim_support.h"
 
+#include <tuple>
 #include <utility>
 
 namespace {
 
-// Ship itself is abstract; this kind adds nothing, so every figure below is
-// the base behaviour: top speed 10, and by default a tanker's tank and burn.
+// Ship is abstract; this kind adds nothing: top speed 10, a tanker's tank and burn.
 class Plain_ship : public Ship {
 public:
     explicit Plain_ship(double capacity = 100., double consumption = 2.)
@@ -35,8 +35,7 @@ TEST_F(Ships, RunningDryStopsWhereTheFuelEndsAndRefusesMovement) {
     }
 }
 
-// A refused order must not leave the ship measuring its arrival against a
-// point it was never sent to.
+// A refused order must not leave the ship bound for a point it was never sent to.
 TEST_F(Ships, RefusedOrderLeavesShipBoundForItsDestinationWhereItLandsExactly) {
     Plain_ship ship;
     ship.set_destination_position_and_speed(Point(0.12, 0.), 10.);
@@ -70,26 +69,22 @@ TEST_F(Ships, DockingNeedsStoppedShipStrictlyWithinATenthOfAMile) {
     EXPECT_FALSE(ship.can_dock(near));
 }
 
-// Under 0.005 tons short counts as full. Burning 2000 tons a mile, the
-// sail onto the island halves the tank, more than the island holds.
+// Under 0.005 tons short counts as full; the thirsty ship needs more than the island has.
 TEST_F(Ships, RefuelIgnoresATinyNeedAndTakesOnlyWhatTheIslandHas) {
-    const struct {
-        double consumption;
-        Point island;
-        std::string news;
-    } cases[] = {{2., Point(0.002, 0.), ""},
-                 {2., Point(0.003, 0.),
-                  "Island Depot supplied 0.01 tons of fuel\nSloop now has 100.00 tons of fuel\n"},
-                 {2000., Point(0., 0.025),
-                  "Island Depot supplied 20.00 tons of fuel\nSloop now has 70.00 tons of fuel\n"}};
-    for (const auto& c : cases) {
-        Plain_ship ship(100., c.consumption);
-        ship.set_destination_position_and_speed(c.island, 10.);
+    const std::tuple<double, Point, std::string> cases[] = {
+        {2., Point(0.002, 0.), ""},
+        {2., Point(0.003, 0.),
+         "Island Depot supplied 0.01 tons of fuel\nSloop now has 100.00 tons of fuel\n"},
+        {2000., Point(0., 0.025),
+         "Island Depot supplied 20.00 tons of fuel\nSloop now has 70.00 tons of fuel\n"}};
+    for (const auto& [consumption, at, news] : cases) {
+        Plain_ship ship(100., consumption);
+        ship.set_destination_position_and_speed(at, 10.);
         ship.update();
-        ship.dock(std::make_shared<Island>("Depot", c.island, 20., 0.));
+        ship.dock(std::make_shared<Island>("Depot", at, 20., 0.));
         out.take();
         ship.refuel();
-        EXPECT_EQ(out.take(), c.news);
+        EXPECT_EQ(out.take(), news);
     }
 }
 

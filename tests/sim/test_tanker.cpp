@@ -24,9 +24,7 @@ protected:
     std::shared_ptr<Island> charlie = std::make_shared<Island>("Charlie", Point(0., 5.), 0., 0.);
 };
 
-// Docked at either island the cycle starts there; stopped close enough to
-// the island its hold calls for, it docks; otherwise it sails there at full
-// speed.
+// Docked at either island, the cycle starts there; else it docks close by or sails at full speed.
 TEST_F(Tankers, CycleStartsAtTheIslandTheHoldCallsForWithoutSailingThereIfAlreadyClose) {
     const struct {
         std::shared_ptr<Island> docked_at, load, unload;
@@ -69,9 +67,8 @@ TEST_F(Tankers, HoldWithinFiveThousandthsOfFullSailsAndDeliversAFullLoad) {
               "Tanker has cargo destinations!\n");
     EXPECT_EQ(error_from([&] { tanker->set_unload_destination(charlie); }),
               "Tanker has cargo destinations!\n");
-    // The hold counts as full and the island is not asked again. Unloading
-    // takes two ticks: one delivers, the next departs. The island's 0.008 tons
-    // make 1000.01 only if the hold was rounded up to a full 1000.
+    // The hold is full without asking the island again: 0.008 + 1000 tons make 1000.01.
+    // Unloading takes two ticks: one delivers, the next departs.
     const std::string ticks[] = {
         "Tank docked at Load\n"
         "Tank will sail on course 180.00 deg, speed 10.00 nm/hr to (0.00, 0.00)\n",
@@ -85,8 +82,7 @@ TEST_F(Tankers, HoldWithinFiveThousandthsOfFullSailsAndDeliversAFullLoad) {
     }
 }
 
-// A tanker that runs dry in its cycle drops the destinations on every tick
-// after; given a second destination, it keeps only the first.
+// Run dry, a tanker drops its destinations every tick and keeps a new one but no cycle.
 TEST_F(Tankers, RunningDryDropsTheDestinationsAndAllowsNoNewCycle) {
     auto far = std::make_shared<Island>("Far", Point(0., 100.), 0., 0.);
     auto tanker = std::make_shared<Tanker>("Tank", Point(0., 0.));

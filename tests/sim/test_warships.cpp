@@ -75,8 +75,7 @@ TEST_F(TorpedoBoats, ReturnsToItsStartAtHalfSpeedOnceTheTargetIsDestroyed) {
     EXPECT_EQ(pike->get_location(), Point(0.0, 0.0));
 }
 
-// A boat that cannot move gives up, on its next tick, a target out of range
-// when attacked or one that sails out of range, and does not sail home.
+// A boat that cannot move gives up out-of-range targets on its next tick, and stays.
 TEST_F(TorpedoBoats, BoatDeadInTheWaterGivesUpTargetsItCannotReach) {
     auto pike = launch("Torpedo_boat", "Pike", Point(0, 0));
     pike->set_course_and_speed(0, 26);

@@ -18,8 +18,7 @@ public:
     }
 };
 
-// Writes every call it gets to std::cout, so that a captured tick shows the
-// views' calls in order among the objects' own lines.
+// Writes every call it gets, so that a captured tick shows the views' calls in order.
 class Recording_view : public Locations_view {
 public:
     void update_location(const std::string& name, Point location) override {
@@ -51,9 +50,7 @@ protected:
     Model* world = Model::get();
 };
 
-// Views hear every object, in name order, when attached and whenever the
-// world gains one; a tick runs the objects by name, then the groups, then
-// tells the views, and only then removes what sank.
+// A tick runs objects by name, then groups, then tells the views, and then removes the sunk.
 TEST_F(World, ViewsAndTicksGoInNameOrderAndTheSunkLeaveLast) {
     auto view = std::make_shared<Recording_view>();
     auto group = std::make_shared<Recording_group>("B");
@@ -94,8 +91,7 @@ TEST_F(World, ViewsAndTicksGoInNameOrderAndTheSunkLeaveLast) {
 
     world->add_group(create_group("0", "Ship_group"));
     EXPECT_EQ(out.take(), "");
-    // Views that know where everything is hear only of the newcomer, so
-    // that adding stays cheap however large the world.
+    // Views that know where everything is hear only of the newcomer.
     world->add_island(std::make_shared<Island>("F", Point(5., 5.), 0., 0.));
     EXPECT_EQ(out.take(), "view: F at (5.00, 5.00)\n");
     world->detach(view);
