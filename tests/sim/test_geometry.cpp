@@ -9,10 +9,6 @@
 
 namespace {
 
-Compass_position position_at(double x, double y) {
-    return Compass_position(Point(0., 0.), Point(x, y));
-}
-
 template <typename T> std::string printed(const T& value) {
     return captured([&value] { std::cout << value; });
 }
@@ -23,32 +19,29 @@ template <typename T> std::string printed(const T& value) {
 TEST(Geometry, NearlyNorthPrintsAsZeroNever360) {
     EXPECT_EQ(printed(Course_speed(359.99, 1.)), "course 359.99 deg, speed 1.00 nm/hr");
     EXPECT_EQ(printed(Compass_vector(359.996, 1.)), "direction 0.00 deg, distance 1.00 nm");
-    Compass_position almost_north = position_at(-1e-6, 1.);
+    const Compass_position almost_north(Point(0., 0.), Point(-1e-6, 1.));
     ASSERT_GT(almost_north.bearing, 359.99);
     EXPECT_EQ(printed(almost_north), "bearing 0.00 deg, range 1.00 nm");
 }
 
+// From an observer heading north: moving apart or keeping pace, the closest
+// approach is now; one crossing from the east comes closest to the south-east.
 TEST(Tracks, ClosestApproachIsNowUnlessClosingAndIsSeenFromTheOther) {
-    // Moving apart, and keeping pace.
-    const Course_speed pairs[][2] = {{Course_speed(0., 0.), Course_speed(37., 10.)},
-                                     {Course_speed(45., 12.), Course_speed(45., 12.)}};
-    for (const auto& pair : pairs) {
-        double time = -1.;
-        const Compass_position cp = position_at(3., 4.);
-        Compass_position result = compute_CPA(pair[0], pair[1], cp, time);
-        EXPECT_EQ(time, 0.);
-        EXPECT_EQ(result.bearing, cp.bearing);
-        EXPECT_EQ(result.range, cp.range);
-    }
-    // The observer heads north; the other comes in from the east heading west.
     Track_base observer;
     observer.set_speed(10.);
-    Track_base crossing(Point(10., 0.));
-    crossing.set_course(270.);
-    crossing.set_speed(10.);
-    Compass_position cpa = crossing.get_CPA_range_and_bearing_from(&observer);
-    EXPECT_NEAR(cpa.bearing, 135., 1e-6);
-    EXPECT_NEAR(cpa.range, std::sqrt(50.), 1e-6);
+    const double now = std::atan2(3., 4.) * 180. / std::acos(-1.);
+    const std::tuple<Point, double, double, double, double> cases[] = {
+        {Point(3., 4.), 0., 20., now, 5.},
+        {Point(3., 4.), 0., 10., now, 5.},
+        {Point(10., 0.), 270., 10., 135., std::sqrt(50.)}};
+    for (const auto& [at, course, speed, bearing, range] : cases) {
+        Track_base other(at);
+        other.set_course(course);
+        other.set_speed(speed);
+        const Compass_position cpa = other.get_CPA_range_and_bearing_from(&observer);
+        EXPECT_NEAR(cpa.bearing, bearing, 1e-9) << at.x << " " << speed;
+        EXPECT_NEAR(cpa.range, range, 1e-9) << at.x << " " << speed;
+    }
 }
 
 // Seen from (0, 10); 300 degrees is inbound only if the difference wraps past north.

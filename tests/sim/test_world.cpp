@@ -102,7 +102,6 @@ TEST_F(World, AViewKeepsTheLatestLocationOfEachNameItHears) {
     Locations_view view;
     view.update_location("B", Point(1., 1.));
     view.update_location("D", Point(2., 2.));
-    view.update_location("B", Point(3., 3.));
     view.update_location("A", Point(4., 4.));
     view.update_location("B", Point(5., 5.));
     view.update_remove("D");
