@@ -1,13 +1,10 @@
 #include "support/Sim_support.h"
 
 #include <regex>
+#include <utility>
 #include <vector>
 
 namespace {
-
-void add_island(const std::string& name, Point position) {
-    Model::get()->add_island(std::make_shared<Island>(name, position, 1000., 0.));
-}
 
 // The first parts of the lines of `text` that `line` matches, in order.
 std::vector<std::string> matches(const std::string& text, const std::string& line) {
@@ -25,10 +22,9 @@ class ShipGroups : public Sim_test {};
 
 // C and D lie equally near A; the first by name goes first.
 TEST_F(CruiseShips, ToursNearestUnvisitedIslandFirstAndReturnsToStart) {
-    add_island("A", Point(0, 0));
-    add_island("B", Point(10, 0));
-    add_island("D", Point(-3, 0));
-    add_island("C", Point(3, 0));
+    const std::pair<const char*, double> islands[] = {{"A", 0}, {"B", 10}, {"D", -3}, {"C", 3}};
+    for (const auto& [name, x] : islands)
+        Model::get()->add_island(std::make_shared<Island>(name, Point(x, 0), 1000., 0.));
     auto cruz = launch("Cruise_ship", "Cruz", Point(0, 0));
     Output_capture out;
     cruz->set_destination_position_and_speed(Point(0, 0), 15);
@@ -49,7 +45,7 @@ TEST_F(CruiseShips, ToursNearestUnvisitedIslandFirstAndReturnsToStart) {
 }
 
 TEST_F(CruiseShips, RunningDryCancelsTheCruiseOnceInTheTickItHappens) {
-    add_island("Far", Point(300, 0));
+    Model::get()->add_island(std::make_shared<Island>("Far", Point(300, 0), 1000., 0.));
     auto cruz = launch("Cruise_ship", "Cruz", Point(0, 0));
     Output_capture out;
     cruz->set_destination_position_and_speed(Point(300, 0), 15);

@@ -2,6 +2,8 @@
 
 #include "sim/Tanker.h"
 
+#include <tuple>
+
 namespace {
 
 class Tankers : public Sim_test {
@@ -26,30 +28,28 @@ protected:
 
 // Docked at either island, the cycle starts there; else it docks close by or sails at full speed.
 TEST_F(Tankers, CycleStartsAtTheIslandTheHoldCallsForWithoutSailingThereIfAlreadyClose) {
-    const struct {
-        std::shared_ptr<Island> docked_at, load, unload;
-        bool loaded;
-        std::string news, cargo;
-    } cases[] = {
-        {charlie, charlie, bravo, false, "", "0.00 tons, loading"},
-        {bravo, charlie, bravo, false, "", "0.00 tons, unloading"},
-        {nullptr, alpha, charlie, false, "Tank docked at Alpha\n", "0.00 tons, loading"},
-        {nullptr, charlie, alpha, true, "Tank docked at Alpha\n", "1000.00 tons, unloading"},
-        {alpha, charlie, bravo, true,
-         "Tank will sail on course 90.00 deg, speed 10.00 nm/hr to (0.04, 0.00)\n",
-         "1000.00 tons, moving to unloading destination"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.cargo);
-        const Point at = c.docked_at ? c.docked_at->get_location() : Point(0., 0.05);
-        auto tanker = c.loaded ? loaded_tanker_at_alpha() : std::make_shared<Tanker>("Tank", at);
-        if (c.docked_at)
-            tanker->dock(c.docked_at);
-        tanker->set_load_destination(c.load);
+    const std::tuple<std::shared_ptr<Island>, std::shared_ptr<Island>, std::shared_ptr<Island>,
+                     bool, std::string, std::string>
+        cases[] = {
+            {charlie, charlie, bravo, false, "", "0.00 tons, loading"},
+            {bravo, charlie, bravo, false, "", "0.00 tons, unloading"},
+            {nullptr, alpha, charlie, false, "Tank docked at Alpha\n", "0.00 tons, loading"},
+            {nullptr, charlie, alpha, true, "Tank docked at Alpha\n", "1000.00 tons, unloading"},
+            {alpha, charlie, bravo, true,
+             "Tank will sail on course 90.00 deg, speed 10.00 nm/hr to (0.04, 0.00)\n",
+             "1000.00 tons, moving to unloading destination"},
+        };
+    for (const auto& [docked_at, load, unload, loaded, news, cargo] : cases) {
+        SCOPED_TRACE(cargo);
+        const Point at = docked_at ? docked_at->get_location() : Point(0., 0.05);
+        auto tanker = loaded ? loaded_tanker_at_alpha() : std::make_shared<Tanker>("Tank", at);
+        if (docked_at)
+            tanker->dock(docked_at);
+        tanker->set_load_destination(load);
         out.take();
-        tanker->set_unload_destination(c.unload);
-        EXPECT_EQ(out.take(), "Tank will unload at " + c.unload->get_name() + "\n" + c.news);
-        EXPECT_TRUE(contains(description(*tanker), "\nCargo: " + c.cargo + "\n"));
+        tanker->set_unload_destination(unload);
+        EXPECT_EQ(out.take(), "Tank will unload at " + unload->get_name() + "\n" + news);
+        EXPECT_TRUE(contains(description(*tanker), "\nCargo: " + cargo + "\n"));
     }
 }
 

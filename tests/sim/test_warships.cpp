@@ -29,10 +29,9 @@ TEST_F(Cruisers, RefusedAttacksKeepTheTargetAndAGroupIsHitThroughItsNearestMembe
               "Warship may not attack a Group it is a member of!\n");
     EXPECT_TRUE(contains(description(*ajax), "\nStopped\nAttacking Tug\n"));
 
-    // Switching targets is not giving up the attack.
+    // Switching targets is not giving up the attack, and nothing came of the refusal.
     ajax->attack(convoy);
     Model::get()->update();
-    // Nothing came of the refusal.
     EXPECT_EQ(
         out.take().find("Ajax will attack Barge\nAjax stopped at (0.00, 0.00)\n"
                         "Ajax is attacking \nAjax fires\nBarge hit with 3, resistance now -3\n"

@@ -44,22 +44,17 @@ protected:
 TEST_F(World, ViewsAndTicksGoInNameOrderAndTheSunkLeaveLast) {
     auto view = std::make_shared<Recording_view>();
     auto group = create_group("B", "Ship_group");
-    std::weak_ptr<Ship> sinking;
-    {
-        auto d = std::make_shared<Cruise_ship>("D", Point(4., 4.));
-        sinking = d;
-        world->add_ship(d);
-        group->add_member(d);
-        Output_capture quiet;
-        d->set_course_and_speed(0., 10.); // a sinking ship goes nowhere
-        d->receive_hit(1, nullptr);
-    }
+    Output_capture out;
+    const std::weak_ptr<Ship> sinking = launch("Cruise_ship", "D", Point(4., 4.));
+    group->add_member(sinking.lock());
+    sinking.lock()->set_course_and_speed(0., 10.); // a sinking ship goes nowhere
+    sinking.lock()->receive_hit(1, nullptr);
     // Byte-wise order puts lower case after every capital.
     world->add_island(std::make_shared<Island>("b", Point(2., 2.), 0., 2.));
     world->add_island(std::make_shared<Island>("A", Point(1., 1.), 10., 1.));
     world->add_ship(std::make_shared<Cruise_ship>("C", Point(3., 3.)));
     world->add_group(group);
-    Output_capture out;
+    out.take();
     world->attach(view);
     EXPECT_EQ(out.take(), "view: A at (1.00, 1.00)\nview: C at (3.00, 3.00)\n"
                           "view: D at (4.00, 4.00)\nview: b at (2.00, 2.00)\n");
@@ -74,7 +69,6 @@ TEST_F(World, ViewsAndTicksGoInNameOrderAndTheSunkLeaveLast) {
                           "view: D at (4.00, 4.00)\n"
                           "view: b at (2.00, 2.00)\n"
                           "view: D removed, still in world\n");
-    // Nothing holds the sunk ship any more.
     EXPECT_TRUE(sinking.expired());
     EXPECT_EQ(group->count(), 0u);
     EXPECT_EQ(view->listing(), "A(1.00, 1.00) C(3.00, 3.00) b(2.00, 2.00) ");
