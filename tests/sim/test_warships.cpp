@@ -32,11 +32,10 @@ TEST_F(Cruisers, RefusedAttacksKeepTheTargetAndAGroupIsHitThroughItsNearestMembe
     // Switching targets is not giving up the attack, and nothing came of the refusal.
     ajax->attack(convoy);
     Model::get()->update();
-    EXPECT_EQ(
-        out.take().find("Ajax will attack Barge\nAjax stopped at (0.00, 0.00)\n"
-                        "Ajax is attacking \nAjax fires\nBarge hit with 3, resistance now -3\n"
-                        "Barge sunk\nBarge now has no cargo destinations\n"),
-        0u);
+    EXPECT_EQ(out.take(), "Ajax will attack Barge\nAjax stopped at (0.00, 0.00)\n"
+                          "Ajax is attacking \nAjax fires\nBarge hit with 3, resistance now -3\n"
+                          "Barge sunk\nBarge now has no cargo destinations\n"
+                          "Far stopped at (20.00, 0.00)\nTug stopped at (1.00, 0.00)\n");
 }
 
 TEST_F(Cruisers, TargetRemovedFromTheWorldReadsAsAbsentAndEndsTheAttack) {
