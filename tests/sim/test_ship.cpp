@@ -27,6 +27,7 @@ TEST_F(Ships, RunningDryStopsWhereTheFuelEndsAndRefusesMovement) {
         out.take();
         ship.update();
         EXPECT_NEAR(ship.get_location().y, fuel / 2., 1e-12);
+        EXPECT_TRUE(ship.is_afloat());
         EXPECT_EQ(error_from([&] { ship.stop(); }), "Ship cannot move!\n");
         EXPECT_EQ(error_from([&] { ship.set_course_and_speed(90., 5.); }), "Ship cannot move!\n");
         ship.update();

@@ -27,6 +27,8 @@ TEST_F(Cruisers, RefusedAttacksKeepTheTargetAndAGroupIsHitThroughItsNearestMembe
     out.take();
     EXPECT_EQ(error_from([&] { ajax->attack(own); }),
               "Warship may not attack a Group it is a member of!\n");
+    EXPECT_EQ(error_from([&] { ajax->attack(create_group("Empty", "Ship_group")); }),
+              "Group does not have any members!\n");
     EXPECT_TRUE(contains(description(*ajax), "\nStopped\nAttacking Tug\n"));
 
     // Switching targets is not giving up the attack, and nothing came of the refusal.
