@@ -13,7 +13,6 @@ TEST(Geometry, NearlyNorthPrintsAsZeroNever360) {
               "course 359.99 deg, speed 1.00 nm/hr");
     EXPECT_EQ(captured([] { std::cout << Compass_vector(359.996, 1.); }),
               "direction 0.00 deg, distance 1.00 nm");
-    // Its bearing is 359.99994 degrees.
     EXPECT_EQ(captured([] { std::cout << Compass_position(Point(0., 0.), Point(-1e-6, 1.)); }),
               "bearing 0.00 deg, range 1.00 nm");
 }
