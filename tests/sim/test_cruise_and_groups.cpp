@@ -1,22 +1,17 @@
 #include "support/Sim_support.h"
 
+#include <regex>
+#include <utility>
 #include <vector>
 
 namespace {
 
-void add_island(const std::string& name, Point position) {
-    Model::get()->add_island(std::make_shared<Island>(name, position, 1000., 0.));
-}
-
-// The islands named in "<ship> will visit <island>" lines, in order.
-std::vector<std::string> visits(const std::string& text, const std::string& ship) {
+// The first parts of the lines of `text` that `line` matches, in order.
+std::vector<std::string> matches(const std::string& text, const std::string& line) {
     std::vector<std::string> result;
-    std::istringstream lines(text);
-    const std::string prefix = ship + " will visit ";
-    for (std::string line; std::getline(lines, line);) {
-        if (line.compare(0, prefix.size(), prefix) == 0)
-            result.push_back(line.substr(prefix.size()));
-    }
+    const std::regex pattern(line + "\n");
+    for (std::sregex_iterator it(text.begin(), text.end(), pattern), end; it != end; ++it)
+        result.push_back((*it)[1]);
     return result;
 }
 
@@ -27,10 +22,9 @@ class ShipGroups : public Sim_test {};
 
 // C and D lie equally near A; the first by name goes first.
 TEST_F(CruiseShips, ToursNearestUnvisitedIslandFirstAndReturnsToStart) {
-    add_island("A", Point(0, 0));
-    add_island("B", Point(10, 0));
-    add_island("D", Point(-3, 0));
-    add_island("C", Point(3, 0));
+    const std::pair<const char*, double> islands[] = {{"A", 0}, {"B", 10}, {"D", -3}, {"C", 3}};
+    for (const auto& [name, x] : islands)
+        Model::get()->add_island(std::make_shared<Island>(name, Point(x, 0), 1000., 0.));
     auto cruz = launch("Cruise_ship", "Cruz", Point(0, 0));
     Output_capture out;
     cruz->set_destination_position_and_speed(Point(0, 0), 15);
@@ -41,43 +35,23 @@ TEST_F(CruiseShips, ToursNearestUnvisitedIslandFirstAndReturnsToStart) {
         Model::get()->update();
         all += out.take();
     }
-    EXPECT_EQ(visits(all, "Cruz"), (std::vector<std::string>{"A", "C", "D", "B", "A"}));
+    EXPECT_EQ(matches(all, "Cruz will visit (\\w+)"),
+              (std::vector<std::string>{"A", "C", "D", "B", "A"}));
+    // Docking, refuelling, waiting and leaving take a tick each.
+    EXPECT_EQ(matches(all, "Cruz (docked) at C").size(), 4u);
     EXPECT_TRUE(contains(all, "Cruz docked at A\nCruz cruise is over at A\n")) << all;
     EXPECT_TRUE(contains(all, "Cruz now has 500.00 tons of fuel\n"));
     EXPECT_FALSE(contains(description(*cruz), "cruise"));
 }
 
-TEST_F(CruiseShips, SingleIslandCruiseSpendsThreeTicksThenEndsWhereItBegan) {
-    add_island("Home", Point(0, 0));
-    auto cruz = launch("Cruise_ship", "Cruz", Point(0, 0));
-    Output_capture out;
-    cruz->set_destination_position_and_speed(Point(0, 0), 10);
-    const std::string sail =
-        "Cruz will sail on course 90.00 deg, speed 10.00 nm/hr to (0.00, 0.00)\n";
-    EXPECT_EQ(out.take(), sail + "Cruz will visit Home\nCruz cruise will start and end at Home\n");
-    const std::vector<std::string> ticks = {
-        "Cruz now at (0.00, 0.00)\nCruz docked at Home\n",
-        "Cruz docked at Home\n",
-        "Cruz docked at Home\n",
-        "Cruz docked at Home\n" + sail + "Cruz will visit Home\n",
-        "Cruz now at (0.00, 0.00)\nCruz docked at Home\nCruz cruise is over at Home\n",
-        "Cruz docked at Home\n",
-    };
-    for (const auto& expected : ticks) {
-        Model::get()->update();
-        EXPECT_EQ(out.take(), expected);
-    }
-}
-
 TEST_F(CruiseShips, RunningDryCancelsTheCruiseOnceInTheTickItHappens) {
-    add_island("Far", Point(300, 0));
+    Model::get()->add_island(std::make_shared<Island>("Far", Point(300, 0), 1000., 0.));
     auto cruz = launch("Cruise_ship", "Cruz", Point(0, 0));
     Output_capture out;
     cruz->set_destination_position_and_speed(Point(300, 0), 15);
     for (int i = 0; i < 4000 && cruz->can_move(); ++i) {
         Model::get()->update();
-        const std::string tick = out.take();
-        ASSERT_EQ(contains(tick, "canceling current cruise"), !cruz->can_move()) << tick;
+        ASSERT_EQ(contains(out.take(), "canceling current cruise"), !cruz->can_move()) << i;
     }
     Model::get()->update();
     EXPECT_EQ(out.take(), "Cruz dead in the water at (250.00, 0.00)\n");
@@ -95,7 +69,6 @@ TEST_F(ShipGroups, NestedMembersCountForCyclesAndClosestButNotForMembership) {
               "Cannot add a Group that would create a Cycle!\n");
     EXPECT_EQ(error_from([&] { outer->remove_member(outer); }),
               "Cannot remove a Group from itself!\n");
-    EXPECT_EQ(inner->count(), 1u);
 
     // Already nested deeper is no bar to direct membership.
     outer->add_member(ajax);
@@ -104,8 +77,7 @@ TEST_F(ShipGroups, NestedMembersCountForCyclesAndClosestButNotForMembership) {
     outer->remove_member(ajax);
     EXPECT_TRUE(outer->is_member_present(ajax));
 
-    // The closest member is the nearest ship at any depth; a group holding
-    // only an empty group has none.
+    // The closest member is the nearest ship at any depth.
     outer->add_member(launch("Tanker", "Far", Point(10, 0)));
     middle->add_member(launch("Tanker", "Mid", Point(0, 5)));
     EXPECT_EQ(outer->get_closest_member(Point(1, 1)), ajax);
@@ -122,37 +94,6 @@ TEST_F(ShipGroups, NestedMembersCountForCyclesAndClosestButNotForMembership) {
               "Group does not have any members!\n");
 }
 
-// Members go in the order they were made, which is neither the order they
-// joined nor the order of their names, so every run says the same.
-TEST_F(ShipGroups, EveryMemberIsCommandedAndListedInCreationOrder) {
-    auto fleet = create_group("Fleet", "Ship_group");
-    auto tug = launch("Tanker", "Tug", Point(0, 0));
-    auto ajax = launch("Cruiser", "Ajax", Point(1, 0));
-    auto barge = launch("Tanker", "Barge", Point(2, 0));
-    fleet->add_member(barge);
-    fleet->add_member(tug);
-    fleet->add_member(ajax);
-    // One member's refusal stops no other from being commanded.
-    EXPECT_EQ(error_from([&] { fleet->stop_attack(); }),
-              "Cannot attack!\nWas not attacking!\nCannot attack!\n");
-    EXPECT_EQ(description(*fleet), "\nShip_group Fleet with 3 members:\n  Tug  Ajax  Barge  \n");
-}
-
-TEST_F(ShipGroups, EmptyGroupAcceptsEveryShipCommandSilently) {
-    auto group = create_group("Idle", "Ship_group");
-    auto island = std::make_shared<Island>("Rock", Point(0, 0), 10., 0.);
-    Output_capture out;
-    EXPECT_EQ(error_from([&] {
-                  group->stop();
-                  group->set_course_and_speed(0, 999);
-                  group->dock(island);
-                  group->stop_attack();
-              }),
-              "no error");
-    group->describe();
-    EXPECT_EQ(out.take(), "\nShip_group Idle with no members.\n");
-}
-
 TEST_F(ShipGroups, ReleasedMemberIsSkippedUntilUpdatePrunesIt) {
     auto outer = create_group("Outer", "Ship_group");
     auto nested = create_group("Nested", "Ship_group");
@@ -165,14 +106,12 @@ TEST_F(ShipGroups, ReleasedMemberIsSkippedUntilUpdatePrunesIt) {
     Model::get()->remove_group(nested);
     nested.reset();
 
-    Output_capture out;
-    EXPECT_EQ(error_from([&] { outer->stop(); }), "no error");
-    EXPECT_EQ(out.take(), "Tug stopping at (0.00, 0.00)\nTug now has no cargo destinations\n");
+    EXPECT_EQ(captured([&] { outer->stop(); }),
+              "Tug stopping at (0.00, 0.00)\nTug now has no cargo destinations\n");
     EXPECT_FALSE(outer->is_member_present(barge));
     EXPECT_EQ(outer->get_closest_member(Point(5, 0)), tug);
     EXPECT_EQ(outer->count(), 2u);
-    outer->describe();
-    EXPECT_EQ(out.take(), "\nShip_group Outer with 1 members:\n  Tug  \n");
+    EXPECT_EQ(description(*outer), "\nShip_group Outer with 1 members:\n  Tug  \n");
     outer->update();
     EXPECT_EQ(outer->count(), 1u);
 }

@@ -5,65 +5,50 @@
 #include "sim/Track_base.h"
 
 #include <cmath>
-#include <utility>
-
-namespace {
-
-Compass_position position_at(double x, double y) {
-    return Compass_position(Point(0., 0.), Point(x, y));
-}
-
-template <typename T> std::string printed(const T& value) {
-    Output_capture out;
-    std::cout << value;
-    return out.take();
-}
-
-} // namespace
+#include <tuple>
 
 // Two decimals would print 359.997 as 360.00, a heading that does not exist.
 TEST(Geometry, NearlyNorthPrintsAsZeroNever360) {
-    EXPECT_EQ(printed(Course_speed(359.99, 1.)), "course 359.99 deg, speed 1.00 nm/hr");
-    EXPECT_EQ(printed(Compass_vector(359.996, 1.)), "direction 0.00 deg, distance 1.00 nm");
-    Compass_position almost_north = position_at(-1e-6, 1.);
-    ASSERT_GT(almost_north.bearing, 359.99);
-    EXPECT_EQ(printed(almost_north), "bearing 0.00 deg, range 1.00 nm");
+    EXPECT_EQ(captured([] { std::cout << Course_speed(359.99, 1.); }),
+              "course 359.99 deg, speed 1.00 nm/hr");
+    EXPECT_EQ(captured([] { std::cout << Compass_vector(359.996, 1.); }),
+              "direction 0.00 deg, distance 1.00 nm");
+    EXPECT_EQ(captured([] { std::cout << Compass_position(Point(0., 0.), Point(-1e-6, 1.)); }),
+              "bearing 0.00 deg, range 1.00 nm");
 }
 
+// From an observer heading north: moving apart or keeping pace, the closest
+// approach is now; one crossing from the east comes closest to the south-east.
 TEST(Tracks, ClosestApproachIsNowUnlessClosingAndIsSeenFromTheOther) {
-    // Moving apart, and keeping pace.
-    for (const auto& pair : {std::make_pair(Course_speed(0., 0.), Course_speed(37., 10.)),
-                             std::make_pair(Course_speed(45., 12.), Course_speed(45., 12.))}) {
-        double time = -1.;
-        Compass_position cp = position_at(3., 4.);
-        Compass_position result = compute_CPA(pair.first, pair.second, cp, time);
-        EXPECT_EQ(time, 0.);
-        EXPECT_EQ(result.bearing, cp.bearing);
-        EXPECT_EQ(result.range, cp.range);
-    }
-    // The observer heads north; the other comes in from the east heading west.
     Track_base observer;
     observer.set_speed(10.);
-    Track_base crossing(Point(10., 0.));
-    crossing.set_course(270.);
-    crossing.set_speed(10.);
-    Compass_position cpa = crossing.get_CPA_range_and_bearing_from(&observer);
-    EXPECT_NEAR(cpa.bearing, 135., 1e-6);
-    EXPECT_NEAR(cpa.range, std::sqrt(50.), 1e-6);
+    const double now = std::atan2(3., 4.) * 180. / std::acos(-1.);
+    const std::tuple<Point, double, double, double, double, double> cases[] = {
+        {Point(3., 4.), 0., 20., now, 5., 0.},
+        {Point(3., 4.), 0., 10., now, 5., 0.},
+        {Point(10., 0.), 270., 10., 135., std::sqrt(50.), 0.5}};
+    for (const auto& [at, course, speed, bearing, range, hours] : cases) {
+        Track_base other(at);
+        other.set_course(course);
+        other.set_speed(speed);
+        const Compass_position cpa = other.get_CPA_range_and_bearing_from(&observer);
+        EXPECT_NEAR(cpa.bearing, bearing, 1e-9) << at.x << " " << speed;
+        EXPECT_NEAR(cpa.range, range, 1e-9) << at.x << " " << speed;
+        double time = -1.;
+        compute_CPA(observer.get_course_speed(), other.get_course_speed(),
+                    other.get_range_and_bearing_from(&observer), time);
+        EXPECT_NEAR(time, hours, 1e-9) << at.x << " " << speed;
+    }
 }
 
+// Seen from (0, 10); 300 degrees is inbound only if the difference wraps past north.
 TEST(Tracks, InboundOnlyStrictlyWithin90DegreesEitherSideOfNorth) {
-    Track_base track;
-    Track_base north(Point(0., 10.));
-    auto inbound_on = [&](double course) {
+    const Track_base north(Point(0., 10.));
+    const std::tuple<double, double, bool> cases[] = {
+        {0., 45., true}, {0., 300., true}, {0., 90., false}, {0., 270., false}, {20., 180., true}};
+    for (const auto& [y, course, inbound] : cases) {
+        Track_base track(Point(0., y));
         track.set_course(course);
-        return track.is_inbound_toward(&north);
-    };
-    EXPECT_TRUE(inbound_on(45.));
-    EXPECT_TRUE(inbound_on(300.)); // the difference wraps past north
-    EXPECT_FALSE(inbound_on(90.));
-    EXPECT_FALSE(inbound_on(270.));
-    Track_base farther(Point(0., 20.));
-    farther.set_course(180.);
-    EXPECT_TRUE(farther.is_inbound_toward(&north));
+        EXPECT_EQ(track.is_inbound_toward(&north), inbound) << y << " " << course;
+    }
 }

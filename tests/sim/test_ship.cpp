@@ -1,9 +1,11 @@
 #include "support/Sim_support.h"
 
+#include <tuple>
+#include <utility>
+
 namespace {
 
-// Ship itself is abstract; this kind adds nothing, so every figure below is
-// the base behaviour: top speed 10, and by default a tanker's tank and burn.
+// Ship is abstract; this kind adds nothing: top speed 10, a tanker's tank and burn.
 class Plain_ship : public Ship {
 public:
     explicit Plain_ship(double capacity = 100., double consumption = 2.)
@@ -12,101 +14,78 @@ public:
 
 class Ships : public Sim_test {
 protected:
-    // Sails the ship onto a new island holding the given fuel and docks there.
-    void dock_at(Ship& ship, const std::string& name, Point where, double fuel) {
-        auto island = std::make_shared<Island>(name, where, fuel, 0.);
-        ship.set_destination_position_and_speed(where, 10.);
-        ship.update();
-        ship.dock(island);
-        out.take();
-    }
     Output_capture out;
 };
 
+// Fuel for exactly one tick's move (0.1 tons) still makes the whole move.
 TEST_F(Ships, RunningDryStopsWhereTheFuelEndsAndRefusesMovement) {
-    auto exact = std::make_shared<Plain_ship>(0.1); // one tick's worth: the full move, then dead
-    exact->set_course_and_speed(0., 10.);
-    exact->update();
-    EXPECT_NEAR(exact->get_location().y, 0.05, 1e-12);
-    EXPECT_FALSE(exact->can_move());
-
-    auto ship = std::make_shared<Plain_ship>(0.06);
-    ship->set_course_and_speed(0., 10.);
-    out.take();
-    ship->update();
-    EXPECT_EQ(out.take(), "Sloop now at (0.00, 0.03)\n");
-    EXPECT_NEAR(ship->get_location().y, 0.03, 1e-12);
-    EXPECT_FALSE(ship->can_move());
-    EXPECT_TRUE(ship->is_afloat());
-    EXPECT_FALSE(ship->is_moving());
-    EXPECT_EQ(error_from([&] { ship->stop(); }), "Ship cannot move!\n");
-    EXPECT_EQ(error_from([&] { ship->set_course_and_speed(90., 5.); }), "Ship cannot move!\n");
-    EXPECT_EQ(out.take(), "");
-    ship->update();
-    EXPECT_EQ(out.take(), "Sloop dead in the water at (0.00, 0.03)\n");
+    const std::pair<double, std::string> cases[] = {{0.1, "0.05"}, {0.06, "0.03"}};
+    for (const auto& [fuel, y] : cases) {
+        SCOPED_TRACE(fuel);
+        Plain_ship ship(fuel);
+        ship.set_course_and_speed(0., 10.);
+        out.take();
+        ship.update();
+        EXPECT_NEAR(ship.get_location().y, fuel / 2., 1e-12);
+        EXPECT_TRUE(ship.is_afloat());
+        EXPECT_EQ(error_from([&] { ship.stop(); }), "Ship cannot move!\n");
+        EXPECT_EQ(error_from([&] { ship.set_course_and_speed(90., 5.); }), "Ship cannot move!\n");
+        ship.update();
+        const std::string at = "at (0.00, " + y + ")\n";
+        EXPECT_EQ(out.take(), "Sloop now " + at + "Sloop dead in the water " + at);
+    }
 }
 
-// A refused order must not leave the ship measuring its arrival against a
-// point it was never sent to.
+// A refused order must not leave the ship bound for a point it was never sent to.
 TEST_F(Ships, RefusedOrderLeavesShipBoundForItsDestinationWhereItLandsExactly) {
-    auto ship = std::make_shared<Plain_ship>();
-    ship->set_destination_position_and_speed(Point(0.12, 0.), 10.);
+    Plain_ship ship;
+    ship.set_destination_position_and_speed(Point(0.12, 0.), 10.);
     out.take();
-    EXPECT_EQ(error_from([&] { ship->set_course_and_speed(0., 10.5); }),
+    EXPECT_EQ(error_from([&] { ship.set_course_and_speed(0., 10.5); }),
               "Ship cannot go that fast!\n");
-    EXPECT_EQ(error_from([&] { ship->set_destination_position_and_speed(Point(0., 5.), 11.); }),
+    EXPECT_EQ(error_from([&] { ship.set_destination_position_and_speed(Point(0., 5.), 11.); }),
               "Ship cannot go that fast!\n");
-    EXPECT_EQ(out.take(), "");
-    EXPECT_EQ(description(*ship),
-              "Sloop at (0.00, 0.00), fuel: 100.00 tons, resistance: 0\n"
-              "Moving to (0.12, 0.00) on course 90.00 deg, speed 10.00 nm/hr\n");
-    ship->update();
-    ship->update();
-    EXPECT_TRUE(ship->is_moving());
-    out.take();
-    ship->update();
-    EXPECT_EQ(out.take(), "Sloop now at (0.12, 0.00)\n");
-    EXPECT_EQ(ship->get_location(), Point(0.12, 0.));
-    EXPECT_FALSE(ship->is_moving());
+    EXPECT_EQ(description(ship), "Sloop at (0.00, 0.00), fuel: 100.00 tons, resistance: 0\n"
+                                 "Moving to (0.12, 0.00) on course 90.00 deg, speed 10.00 nm/hr\n");
+    for (int tick = 0; tick < 3; ++tick)
+        ship.update();
+    EXPECT_EQ(out.take(), "Sloop now at (0.05, 0.00)\nSloop now at (0.10, 0.00)\n"
+                          "Sloop now at (0.12, 0.00)\n");
+    EXPECT_EQ(ship.get_location(), Point(0.12, 0.));
     // Only the last stretch of 0.02 miles is burnt in the arriving tick.
-    EXPECT_EQ(description(*ship),
+    EXPECT_EQ(description(ship),
               "Sloop at (0.12, 0.00), fuel: 99.76 tons, resistance: 0\nStopped\n");
 }
 
 TEST_F(Ships, DockingNeedsStoppedShipStrictlyWithinATenthOfAMile) {
-    auto ship = std::make_shared<Plain_ship>();
+    Plain_ship ship;
     auto too_far = std::make_shared<Island>("Far", Point(0., 0.1), 0., 0.);
     auto near = std::make_shared<Island>("Near", Point(0., 0.0999), 0., 0.);
-    EXPECT_FALSE(ship->can_dock(too_far));
-    EXPECT_EQ(error_from([&] { ship->dock(too_far); }), "Can't dock!\n");
-    EXPECT_EQ(out.take(), "");
-
-    ship->dock(near);
-    EXPECT_EQ(ship->get_location(), Point(0., 0.0999));
-    EXPECT_TRUE(ship->is_docked());
-    EXPECT_FALSE(ship->can_dock(near));
-    ship->set_course_and_speed(0., 1.);
-    EXPECT_FALSE(ship->can_dock(near));
+    EXPECT_EQ(error_from([&] { ship.dock(too_far); }), "Can't dock!\n");
+    ship.dock(near);
+    EXPECT_EQ(ship.get_location(), Point(0., 0.0999));
+    EXPECT_FALSE(ship.can_dock(near));
+    ship.set_course_and_speed(0., 1.);
+    EXPECT_FALSE(ship.can_dock(near));
 }
 
+// Under 0.005 tons short counts as full; the thirsty ship needs more than the island has.
 TEST_F(Ships, RefuelIgnoresATinyNeedAndTakesOnlyWhatTheIslandHas) {
-    Plain_ship ship;
-    dock_at(ship, "Depot", Point(0.002, 0.), 50.);
-    ship.refuel(); // 0.004 tons short: counts as full
-    EXPECT_EQ(out.take(), "");
-
-    Plain_ship other;
-    dock_at(other, "Pier", Point(0.003, 0.), 50.);
-    other.refuel(); // 0.006 tons short
-    EXPECT_EQ(out.take(), "Island Pier supplied 0.01 tons of fuel\n"
-                          "Sloop now has 100.00 tons of fuel\n");
-
-    // Burns 2000 tons a mile, so a quarter-tick's sailing halves the tank.
-    Plain_ship thirsty(100., 2000.);
-    dock_at(thirsty, "Poor", Point(0., 0.025), 20.);
-    thirsty.refuel();
-    EXPECT_EQ(out.take(), "Island Poor supplied 20.00 tons of fuel\n"
-                          "Sloop now has 70.00 tons of fuel\n");
+    const std::tuple<double, Point, std::string> cases[] = {
+        {2., Point(0.002, 0.), ""},
+        {2., Point(0.003, 0.),
+         "Island Depot supplied 0.01 tons of fuel\nSloop now has 100.00 tons of fuel\n"},
+        {2000., Point(0., 0.025),
+         "Island Depot supplied 20.00 tons of fuel\nSloop now has 70.00 tons of fuel\n"}};
+    for (const auto& [consumption, at, news] : cases) {
+        Plain_ship ship(100., consumption);
+        ship.set_destination_position_and_speed(at, 10.);
+        ship.update();
+        ship.dock(std::make_shared<Island>("Depot", at, 20., 0.));
+        out.take();
+        ship.refuel();
+        EXPECT_EQ(out.take(), news);
+    }
 }
 
 } // namespace
