@@ -36,39 +36,6 @@ TEST_F(Ships, RunningDryStopsWhereTheFuelEndsAndRefusesMovement) {
     }
 }
 
-// A refused order must not leave the ship bound for a point it was never sent to.
-TEST_F(Ships, RefusedOrderLeavesShipBoundForItsDestinationWhereItLandsExactly) {
-    Plain_ship ship;
-    ship.set_destination_position_and_speed(Point(0.12, 0.), 10.);
-    out.take();
-    EXPECT_EQ(error_from([&] { ship.set_course_and_speed(0., 10.5); }),
-              "Ship cannot go that fast!\n");
-    EXPECT_EQ(error_from([&] { ship.set_destination_position_and_speed(Point(0., 5.), 11.); }),
-              "Ship cannot go that fast!\n");
-    EXPECT_EQ(description(ship), "Sloop at (0.00, 0.00), fuel: 100.00 tons, resistance: 0\n"
-                                 "Moving to (0.12, 0.00) on course 90.00 deg, speed 10.00 nm/hr\n");
-    for (int tick = 0; tick < 3; ++tick)
-        ship.update();
-    EXPECT_EQ(out.take(), "Sloop now at (0.05, 0.00)\nSloop now at (0.10, 0.00)\n"
-                          "Sloop now at (0.12, 0.00)\n");
-    EXPECT_EQ(ship.get_location(), Point(0.12, 0.));
-    // Only the last stretch of 0.02 miles is burnt in the arriving tick.
-    EXPECT_EQ(description(ship),
-              "Sloop at (0.12, 0.00), fuel: 99.76 tons, resistance: 0\nStopped\n");
-}
-
-TEST_F(Ships, DockingNeedsStoppedShipStrictlyWithinATenthOfAMile) {
-    Plain_ship ship;
-    auto too_far = std::make_shared<Island>("Far", Point(0., 0.1), 0., 0.);
-    auto near = std::make_shared<Island>("Near", Point(0., 0.0999), 0., 0.);
-    EXPECT_EQ(error_from([&] { ship.dock(too_far); }), "Can't dock!\n");
-    ship.dock(near);
-    EXPECT_EQ(ship.get_location(), Point(0., 0.0999));
-    EXPECT_FALSE(ship.can_dock(near));
-    ship.set_course_and_speed(0., 1.);
-    EXPECT_FALSE(ship.can_dock(near));
-}
-
 // Under 0.005 tons short counts as full; the thirsty ship needs more than the island has.
 TEST_F(Ships, RefuelIgnoresATinyNeedAndTakesOnlyWhatTheIslandHas) {
     const std::tuple<double, Point, std::string> cases[] = {
