@@ -4,16 +4,14 @@
 
 namespace {
 
-class Tankers : public Sim_test {
-protected:
-    Output_capture out;
-    std::shared_ptr<Island> bravo = std::make_shared<Island>("Bravo", Point(0.04, 0.), 0., 0.);
-    std::shared_ptr<Island> charlie = std::make_shared<Island>("Charlie", Point(0., 5.), 0., 0.);
-};
+using Tankers = Sim_test;
 
 // Run dry, a tanker drops its destinations every tick and keeps a new one but no cycle.
 TEST_F(Tankers, RunningDryDropsTheDestinationsAndAllowsNoNewCycle) {
+    Output_capture out;
     auto far = std::make_shared<Island>("Far", Point(0., 100.), 0., 0.);
+    auto bravo = std::make_shared<Island>("Bravo", Point(0.04, 0.), 0., 0.);
+    auto charlie = std::make_shared<Island>("Charlie", Point(0., 5.), 0., 0.);
     auto tanker = std::make_shared<Tanker>("Tank", Point(0., 0.));
     tanker->set_load_destination(far);
     tanker->set_unload_destination(bravo);
