@@ -63,8 +63,7 @@ class Image:
 
 
 def matches(pixel, colour):
-    """Whether a pixel shows `colour`, allowing for the 16-bit window keeping
-    only 5 bits of red and blue and 6 of green."""
+    """Whether a pixel shows `colour` in the 16-bit window (5 bits red and blue, 6 green)."""
     r, g, b = colour
     return pixel in (colour, (r & 0xF8, g & 0xFC, b & 0xF8))
 
@@ -78,9 +77,13 @@ def since(lines, mark, pattern=""):
     return [line for line in lines[mark:] if re.search(pattern, line)]
 
 
+def read_lines(stream, lines):
+    for raw in stream:
+        lines.append(raw.decode("utf-8", "replace").rstrip("\n"))
+
+
 class Session:
-    """The X server, the program and what it has written so far: standard
-    output in `lines`, the trace file in `trace`."""
+    """The X server and the program; its standard output in `lines`, its trace in `trace`."""
 
     def __init__(self, binary):
         self.failures, self.lines, self.trace, self.processes = [], [], [], []
@@ -97,8 +100,6 @@ class Session:
         os.close(write_end)
         with os.fdopen(read_end, "rb") as announcement:
             display = ":" + announcement.readline().strip().decode()
-        from Xlib import display as xlib
-        self.x = xlib.Display(display)
         # The window must reach this server whatever SDL settings the
         # caller's environment holds (the unit tests' dummy driver, say).
         self.env = {name: value for name, value in os.environ.items()
@@ -110,7 +111,7 @@ class Session:
         tail = self.spawn(["tail", "-F", "-s", "0.02", "-n", "+1", self.trace_file],
                           stdout=subprocess.PIPE)
         for stream, lines in ((self.program.stdout, self.lines), (tail.stdout, self.trace)):
-            threading.Thread(target=self._read, args=(stream, lines), daemon=True).start()
+            threading.Thread(target=read_lines, args=(stream, lines), daemon=True).start()
         self.window = subprocess.run(
             ["xdotool", "search", "--sync", "--pid", str(self.program.pid)],
             env=self.env, capture_output=True, text=True, timeout=10).stdout.split()[0]
@@ -121,26 +122,21 @@ class Session:
         self.processes.append(process)
         return process
 
-    @staticmethod
-    def _read(stream, lines):
-        for raw in stream:
-            lines.append(raw.decode("utf-8", "replace").rstrip("\n"))
-
     def stop(self):
         for process in reversed(self.processes):
-            if process.poll() is None:
-                process.terminate()
-                process.wait()
+            process.terminate()
+            process.wait()
 
     def close_window(self, timeout=10):
         """Asks to close the window as a window manager would; returns the exit status."""
-        from Xlib import X, protocol
-        window = self.x.create_resource_object("window", int(self.window))
-        delete = self.x.intern_atom("WM_DELETE_WINDOW")
+        from Xlib import X, display, protocol
+        x = display.Display(self.env["DISPLAY"])
+        window = x.create_resource_object("window", int(self.window))
+        delete = x.intern_atom("WM_DELETE_WINDOW")
         window.send_event(protocol.event.ClientMessage(
-            window=window, client_type=self.x.intern_atom("WM_PROTOCOLS"),
+            window=window, client_type=x.intern_atom("WM_PROTOCOLS"),
             data=(32, [delete, X.CurrentTime, 0, 0, 0])), event_mask=X.NoEventMask)
-        self.x.flush()
+        x.flush()
         status = self.program.wait(timeout)
         time.sleep(0.2)  # lets the readers take the last lines
         return status
@@ -149,12 +145,12 @@ class Session:
         if not condition:
             self.failures.append(message)
 
-    def wait_for(self, lines, pattern, mark=0, timeout=5.0):
-        """The first line of `lines` from `mark` on that matches `pattern`, or None."""
+    def expect_line(self, lines, mark, pattern, message, timeout=5.0):
+        """Waits for a line of `lines` from `mark` on that matches `pattern`."""
         deadline = time.time() + timeout
         while not since(lines, mark, pattern) and time.time() < deadline:
             time.sleep(0.02)
-        return (since(lines, mark, pattern) or [None])[0]
+        self.expect(since(lines, mark, pattern), message)
 
     def console(self, line):
         self.program.stdin.write((line + "\n").encode())
@@ -222,21 +218,19 @@ def select_and_attack(s):
     mark, traced = len(s.lines), len(s.trace)
     s.click(ATTACK_BUTTON)
     s.expect(dialogue_open(s.screenshot("target-box")), "ATTACK opens a Target Name? box")
-    s.expect(s.wait_for(s.trace, "^trying to find ship: Ajax$", traced),
-             "ATTACK takes the selected ship")
+    s.expect_line(s.trace, traced, "^trying to find ship: Ajax$", "ATTACK takes the selected ship")
     s.click(DIALOGUE_FIELD)
     s.xdotool("type", "--delay", 40, "Xerxes")
     s.click(DIALOGUE_ENTER)
-    s.expect(s.wait_for(s.lines, "^Ajax will attack Xerxes$", mark),
-             "Ajax attacks the typed target")
+    s.expect_line(s.lines, mark, "^Ajax will attack Xerxes$", "Ajax attacks the typed target")
     s.expect(not dialogue_open(s.screenshot("target-chosen")), "Enter closes the box")
 
 
 def go_and_pause(s, idle_button):
     mark = len(s.lines)
     s.click(GO_BUTTON)
-    s.expect(s.wait_for(s.lines, "^Ajax stopped at", mark), "GO: Ajax reports each tick")
-    s.expect(s.wait_for(s.lines, "^Valdez now at", mark), "GO: Valdez reports each tick")
+    s.expect_line(s.lines, mark, "^Ajax stopped at", "GO: Ajax reports each tick")
+    s.expect_line(s.lines, mark, "^Valdez now at", "GO: Valdez reports each tick")
     s.expect(s.screenshot("running").region(*GO_BUTTON_AREA) != idle_button,
              "the button's label changes after GO")
     time.sleep(0.3)
@@ -259,13 +253,13 @@ def pan(s):
     s.move(JOYSTICK_CENTRE)
     s.xdotool("mousedown", 1)
     s.move((cx + 15, cy))
-    s.expect(s.wait_for(s.trace, r"^NEW ORIGIN: \(-9\.40, -10\.00\)$", mark),
-             "the first frame to the right moves the origin by (0.60, 0.00)")
+    s.expect_line(s.trace, mark, r"^NEW ORIGIN: \(-9\.40, -10\.00\)$",
+                  "the first frame to the right moves the origin by (0.60, 0.00)")
     s.expect(since(s.trace, mark, "^(ANGLE|OLD ORIGIN): ")[:2]
              == ["ANGLE: 0.00", "OLD ORIGIN: (-10.00, -10.00)"], "angle 0 from the start origin")
     mark = len(s.trace)
     s.move((cx, cy - 15))
-    s.expect(s.wait_for(s.trace, "^ANGLE: 1.57$", mark), "dragging up while held pans upwards")
+    s.expect_line(s.trace, mark, "^ANGLE: 1.57$", "dragging up while held pans upwards")
     s.xdotool("mouseup", 1)
     s.move(RESTING_PLACE)
     s.screenshot("released")
@@ -281,7 +275,7 @@ def pan(s):
 def close(s):
     mark = len(s.lines)
     s.console("status")
-    s.expect(s.wait_for(s.lines, "^Tanker Valdez at", mark), "a console reply on standard output")
+    s.expect_line(s.lines, mark, "^Tanker Valdez at", "a console reply on standard output")
     status = s.close_window()
     s.expect(status == 0, f"closing the window ends the program with status 0, got {status}")
     s.expect(s.lines[-1:] == ["Thanks for playing!"], f"last line {s.lines[-1:]}")
