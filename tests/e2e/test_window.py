@@ -277,8 +277,9 @@ def close(s):
     introduced = [i for i in range(len(s.trace)) if s.trace[i:i + len(NAMES)] == NAMES]
     s.expect(len(introduced) == 4, f"names introduced to 4 views in order, {len(introduced)} seen")
     # Each kind of trace line goes to the file, and nothing goes to both streams.
-    for kind in ("Bridge view from ", "checking ", "drawing ", "mouse (down|up)!: ", "radius: ",
-                 "angle: ", "radians: ", "length: ", r"-?\d+\.\d\d$", ".* outside the map$"):
+    for kind in ("Bridge view from ", "checking ", "drawing ", "mouse down!: ", "mouse up!: ",
+                 "radius: ", "angle: ", "radians: ", "length: ", r"-?\d+\.\d\d$",
+                 ".* outside the map$"):
         s.expect(since(s.trace, 0, "^" + kind), f"'{kind}' in the trace file")
     s.expect(not set(s.lines) & set(s.trace), "a line both in the trace and on standard output")
 
