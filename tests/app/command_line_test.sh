@@ -4,8 +4,9 @@
 set -u
 flotilla=$1
 failures=0
-err=$(mktemp)
-trap 'rm -f "$err"' EXIT
+folder=$(mktemp -d)
+err=$folder/stderr
+trap 'rm -rf "$folder"' EXIT
 
 fail() {
     echo "FAIL: $*"
@@ -39,12 +40,9 @@ refused 1 --headless --load /nonexistent/world.txt
 [ "$(cat "$err")" = "flotilla: Cannot load /nonexistent/world.txt: No such file or directory" ] ||
     fail "--load of a missing file: $(cat "$err")"
 
-# Scripts run first, each line shown after the prompt; an error names the
-# file and line and the script goes on; then standard input, where `source`
-# does the same. A missing script is one error and the run goes on. A
-# --resources folder is not looked at without a window.
-folder=$(mktemp -d)
-trap 'rm -f "$err"; rm -rf "$folder"' EXIT
+# Scripts run first, each line shown after the prompt; an error names the file and line and
+# the script goes on; then standard input, where `source` does the same. A missing script is
+# one error and the run goes on. A --resources folder is not looked at without a window.
 printf 'group Fleet\nbogus\nsource %s/self.txt\n' "$folder" >"$folder/self.txt"
 printf 'Fleet add_member Ajax\n' >"$folder/two.txt"
 out=$(printf 'source %s/two.txt\nsource %s/none.txt\nquit\n' "$folder" "$folder" |
