@@ -59,8 +59,7 @@ class Image:
 
 def matches(pixel, colour):
     """Whether a pixel shows `colour` in the 16-bit window (5 bits red and blue, 6 green)."""
-    r, g, b = colour
-    return pixel in (colour, (r & 0xF8, g & 0xFC, b & 0xF8))
+    return pixel in (colour, (colour[0] & 0xF8, colour[1] & 0xFC, colour[2] & 0xF8))
 
 
 def written(path):

@@ -26,8 +26,7 @@ for file in README.md copyright; do
     [ -r "$prefix/share/doc/flotilla/$file" ] || fail "$file is not installed"
 done
 
-mkdir "$work/elsewhere"
-cd "$work/elsewhere" || exit 1
+cd "$work" || exit 1
 unset FLOTILLA_RESOURCES
 out=$("$flotilla" --version)
 [ "$out" = "flotilla $version" ] || fail "--version printed '$out'"
