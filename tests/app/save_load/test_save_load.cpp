@@ -25,8 +25,7 @@ namespace {
 
 const char* const ship_kinds_c[] = {"Tanker", "Cruiser", "Torpedo_boat", "Cruise_ship"};
 const std::size_t script_length_c = 80;
-const int cuts_c = 4;          // split points a seed is resumed at
-const int program_seeds_c = 3; // seeds whose first two splits also run the real program
+const int cuts_c = 4; // split points a seed is resumed at
 
 // In memory where the system offers it, since every save is synced to the disk.
 struct Scratch_folder {
@@ -135,21 +134,6 @@ private:
     std::string commandable() { return pick(5) ? ship() : group(); }
 };
 
-// What the real program writes, headless, from the start-up world or a saved one.
-std::string program_output(const Scratch_folder& folder, const std::vector<std::string>& lines,
-                           const std::string& load = "") {
-    const std::string script = folder / "script.txt", output = folder / "output.txt";
-    std::ofstream text(script);
-    for (const std::string& line : lines)
-        text << line << '\n';
-    text.close();
-    const std::string command = std::string("'") + FLOTILLA_PROGRAM + "' --headless" +
-                                (load.empty() ? "" : " --load '" + load + "'") + " < '" + script +
-                                "' > '" + output + "'";
-    EXPECT_EQ(std::system(command.c_str()), 0) << command;
-    return file_text(output);
-}
-
 class SaveLoad : public Sim_test {
 protected:
     Scratch_folder folder;
@@ -186,22 +170,6 @@ TEST_F(SaveLoad, AResumedWorldWritesWhatTheUninterruptedRunWrote) {
                     << "seed " << seed << ", line " << i << " \"" << lines[i]
                     << "\", resumed after " << k << " from\n"
                     << world;
-        }
-
-        // The real program: the first part and a save, then a new process
-        // that loads it and runs the rest, together write what one run wrote.
-        if (seed > program_seeds_c)
-            continue;
-        const std::string whole = program_output(folder, lines);
-        for (auto cut = saved.begin(); cut != std::next(saved.begin(), 2); ++cut) {
-            std::vector<std::string> first(lines.begin(), lines.begin() + long(cut->first));
-            first.push_back("save " + folder / "cut");
-            const std::string before = program_output(folder, first);
-            EXPECT_EQ(before + program_output(folder,
-                                              {lines.begin() + long(cut->first), lines.end()},
-                                              folder / "cut"),
-                      whole)
-                << "seed " << seed << ", cut after " << cut->first;
         }
     }
 }
@@ -335,17 +303,22 @@ TEST_F(SaveLoad, ARefusedSaveLeavesTheOldFileAsItWas) {
     EXPECT_TRUE(fs::is_empty(folder / "sub"));
 }
 
-// With the window the program works in its resource folder, yet the file
-// names a user gives still mean the folder it was started in.
-TEST_F(SaveLoad, TheWindowSavesAndLoadsWhereItWasStarted) {
+// With the window the program works in its resource folder, yet in either
+// mode the file names a user gives mean the folder it was started in.
+TEST_F(SaveLoad, EachModeSavesAndLoadsWhereItWasStarted) {
     write_file(folder / "small.txt", valid_world_c);
     write_file(folder / "input.txt", "status\nsave again.txt\nload again.txt\nquit\n");
-    const std::string command =
-        "cd '" + folder.path + "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy '" +
-        FLOTILLA_PROGRAM + "' --load small.txt < input.txt > output.txt 2> errors.txt";
-    ASSERT_EQ(std::system(command.c_str()), 0) << file_text(folder / "errors.txt");
-    EXPECT_EQ(file_text(folder / "again.txt"), valid_world_c);
-    const std::string output = file_text(folder / "output.txt");
-    EXPECT_TRUE(contains(output, "\nCruiser Ajax at (15.00, 15.00)")) << output;
-    EXPECT_FALSE(contains(output, "Pegasus")) << "the start-up world was built";
+    for (const std::string mode : {"", " --headless"}) {
+        SCOPED_TRACE(mode);
+        fs::remove(folder / "again.txt");
+        const std::string command = "cd '" + folder.path +
+                                    "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy '" +
+                                    FLOTILLA_PROGRAM + "'" + mode +
+                                    " --load small.txt < input.txt > output.txt 2> errors.txt";
+        ASSERT_EQ(std::system(command.c_str()), 0) << file_text(folder / "errors.txt");
+        EXPECT_EQ(file_text(folder / "again.txt"), valid_world_c);
+        const std::string output = file_text(folder / "output.txt");
+        EXPECT_TRUE(contains(output, "\nCruiser Ajax at (15.00, 15.00)")) << output;
+        EXPECT_FALSE(contains(output, "Pegasus")) << "the start-up world was built";
+    }
 }
