@@ -74,13 +74,6 @@ bool made_of_known_errors(const std::string& text, const std::set<std::string>& 
     return !text.empty() && text.back() == '\n';
 }
 
-std::string printable(const std::string& line) {
-    std::string shown = line.substr(0, 200);
-    std::replace_if(
-        shown.begin(), shown.end(), [](unsigned char c) { return !std::isprint(c); }, '?');
-    return shown + (line.size() > 200 ? "...(" + std::to_string(line.size()) + " bytes)" : "");
-}
-
 // Lines of every command with mostly the right number of words: names of
 // live islands, ships and groups and of nothing, numbers good, huge, tiny and
 // malformed, random bytes and 10,000-character words.
@@ -244,7 +237,8 @@ TEST(ConsoleFuzz, RefusedLinesReportOneKnownErrorAndChangeNothing) {
             console.execute(received);
         const std::string printed = out.take(), after = world_status();
         const std::string context = "line " + std::to_string(n) + " (seed " + std::to_string(seed) +
-                                    "): " + printable(line) + "\nprinted:\n" + printable(printed);
+                                    "): " + line.substr(0, 200) + "\nprinted:\n" +
+                                    printed.substr(0, 2000);
 
         EXPECT_EQ(result == Line_reader::Result::too_long,
                   line.size() > Line_reader::max_line_length_c)
