@@ -239,11 +239,6 @@ TEST_F(SaveLoad, AMalformedFileIsRefusedAndChangesNothing) {
         EXPECT_EQ(session.run("load " + bad), "Cannot load " + bad + ": " + refusal + "\n");
         EXPECT_EQ(world_text(), valid_world_c) << refusal;
     }
-    EXPECT_EQ(session.run("load " + folder / "missing.txt"),
-              "Cannot load " + folder / "missing.txt" + ": No such file or directory\n");
-    EXPECT_EQ(session.run("load " + folder.path),
-              "Cannot load " + folder.path + ": Is a directory\n");
-    EXPECT_EQ(world_text(), valid_world_c);
 }
 
 namespace {
@@ -272,14 +267,6 @@ TEST_F(SaveLoad, ARefusedSaveLeavesTheOldFileAsItWas) {
     const std::string old_text = file_text(old);
     session.run("tick");
     ASSERT_NE(world_text(), old_text);
-    fs::create_directory(folder / "sub");
-
-    EXPECT_EQ(session.run("save " + folder / "missing/world.txt"),
-              "Cannot save " + folder / "missing/world.txt" + ": No such file or directory\n");
-    EXPECT_EQ(session.run("save " + folder / "sub"),
-              "Cannot save " + folder / "sub" + ": Is a directory\n");
-    EXPECT_EQ(session.run("save /dev/full"), "Cannot save /dev/full: not a regular file\n");
-    EXPECT_EQ(session.run("save"), "Expected a file name!\n");
     // The disk fills up half way through the new file.
     EXPECT_EQ(in_child([&] {
                   std::signal(SIGXFSZ, SIG_IGN);
@@ -299,8 +286,7 @@ TEST_F(SaveLoad, ARefusedSaveLeavesTheOldFileAsItWas) {
     EXPECT_TRUE(result == 0 || result == cannot_drop_root_c) << "a read-only file was replaced";
 
     EXPECT_EQ(file_text(old), old_text);
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), {}), 2) << "a file was left";
-    EXPECT_TRUE(fs::is_empty(folder / "sub"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), {}), 1) << "a file was left";
 }
 
 // With the window the program works in its resource folder, yet in either
