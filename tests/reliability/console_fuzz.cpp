@@ -13,7 +13,6 @@
 #include <filesystem>
 #include <random>
 #include <set>
-#include <vector>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -177,10 +176,9 @@ std::string world_status() {
 enum class Leeway { none, cargo_news, anything };
 Leeway leeway_of(const std::string& first) {
     const Model* model = Model::get();
-    if (model->is_group_present(first))
-        return Leeway::anything;
     const Ship* ship = model->is_ship_present(first) ? model->get_ship_ptr(first).get() : nullptr;
-    if (dynamic_cast<const Cruise_ship*>(ship) || dynamic_cast<const Torpedo_boat*>(ship))
+    if (model->is_group_present(first) || dynamic_cast<const Cruise_ship*>(ship) ||
+        dynamic_cast<const Torpedo_boat*>(ship))
         return Leeway::anything;
     return dynamic_cast<const Tanker*>(ship) ? Leeway::cargo_news : Leeway::none;
 }

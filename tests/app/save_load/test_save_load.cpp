@@ -8,7 +8,6 @@
 #include "sim/World_file.h"
 
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
