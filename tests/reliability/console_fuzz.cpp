@@ -238,12 +238,9 @@ TEST(ConsoleFuzz, RefusedLinesReportOneKnownErrorAndChangeNothing) {
                                     "): " + line.substr(0, 200) + "\nprinted:\n" +
                                     printed.substr(0, 2000);
 
-        EXPECT_EQ(result == Line_reader::Result::too_long,
-                  line.size() > Line_reader::max_line_length_c)
+        EXPECT_EQ(result == Line_reader::Result::too_long ? "(too long)" : received,
+                  line.size() > Line_reader::max_line_length_c ? "(too long)" : line)
             << context;
-        if (result == Line_reader::Result::line) {
-            EXPECT_EQ(received, line) << context;
-        }
         EXPECT_LE(reports, 1) << context;
         if (reports == 1) {
             ++refused;

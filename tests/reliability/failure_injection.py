@@ -7,6 +7,7 @@ import subprocess
 import sys
 import tempfile
 import time
+from pathlib import Path
 
 MODES = (("headless", ["--headless"]), ("window", []))
 faults = []
@@ -165,15 +166,13 @@ def damaged_resources(flotilla):
     with tempfile.TemporaryDirectory() as tmp:
         copy = os.path.join(tmp, "Resources")
         shutil.copytree(os.path.join(os.path.dirname(flotilla), "Resources"), copy)
-        with open(os.path.join(copy, "GUIImages/slider_horiz_M.bmp"), "rb") as narrow:
-            one_pixel_wide = narrow.read()
+        one_pixel_wide = Path(copy, "GUIImages/slider_horiz_M.bmp").read_bytes()
         names = sorted(os.path.relpath(os.path.join(d, f), copy)
                        for d, _, files in os.walk(copy) for f in files)
         assert len(names) > 10, "no resources found"
         for name in names:
             path = os.path.join(copy, name)
-            with open(path, "rb") as original:
-                data = original.read()
+            data = Path(path).read_bytes()
             cases = [("missing", None)]
             if name in damaged:
                 cases += [("truncated", data[:len(data) // 2]), ("garbage", bytes(range(256)) * 8)]
@@ -182,14 +181,12 @@ def damaged_resources(flotilla):
                 if damage is None:
                     os.remove(path)
                 else:
-                    with open(path, "wb") as out:
-                        out.write(damage)
+                    Path(path).write_bytes(damage)
                 result = run(flotilla, ["--resources", copy])
                 lenient = name.endswith(".ttf") and label == "truncated" and clean(result)
                 expect(one_line_error(result, os.path.basename(name)) or lenient,
                        f"{name} {label}: {result.returncode} {result.stderr[-2000:]!r}")
-                with open(path, "wb") as restored:
-                    restored.write(data)
+                Path(path).write_bytes(data)
 
 
 if __name__ == "__main__":

@@ -147,8 +147,7 @@ private:
         try {
             const auto& icons = controller().get_map_view()->get_obj_images();
             if (!icons.empty()) {
-                auto it = icons.begin();
-                std::advance(it, pick(static_cast<int>(icons.size())));
+                const auto it = std::next(icons.begin(), pick(static_cast<int>(icons.size())));
                 return clamp(it->second->get_abs_pos() + P(5, 17)); // on the picture
             }
         } catch (const Error&) {
