@@ -24,11 +24,10 @@ def environment(env_changes=None, unset=()):
     return {name: value for name, value in env.items() if name not in unset}
 
 
-def run(flotilla, args=(), stdin="quit\n", env_changes=None, unset=(), timeout=120, **options):
+def run(flotilla, args=(), stdin=b"quit\n", env_changes=None, unset=(), timeout=120, **options):
     options.setdefault("stdout", subprocess.PIPE)
-    result = subprocess.run([flotilla, *args], input=stdin.encode() if isinstance(stdin, str)
-                            else stdin, stderr=subprocess.PIPE, timeout=timeout,
-                            env=environment(env_changes, unset), **options)
+    result = subprocess.run([flotilla, *args], input=stdin, stderr=subprocess.PIPE,
+                            timeout=timeout, env=environment(env_changes, unset), **options)
     result.stdout = (result.stdout or b"").decode(errors="replace")
     result.stderr = result.stderr.decode(errors="replace")
     return result
@@ -89,8 +88,8 @@ def screenshot_unwritable(flotilla):
     with tempfile.TemporaryDirectory() as tmp:
         os.mkfifo(os.path.join(tmp, "pipe"))
         # A wait on the pipe times out, which fails the case.
-        result = run(flotilla, stdin="screenshot no/such/shot.bmp\nscreenshot .\n"
-                     "screenshot pipe\nscreenshot shot.bmp\nquit\n", cwd=tmp, timeout=30)
+        result = run(flotilla, stdin=b"screenshot no/such/shot.bmp\nscreenshot .\n"
+                     b"screenshot pipe\nscreenshot shot.bmp\nquit\n", cwd=tmp, timeout=30)
         left = sorted(os.listdir(tmp))
     expect(left == ["pipe", "shot.bmp"] and clean(result) and
            result.stdout.count("Could not save screenshot!\n") == 3,
@@ -98,10 +97,10 @@ def screenshot_unwritable(flotilla):
 
 
 def far_coordinates(flotilla):
-    result = run(flotilla, stdin="Ajax position 1e300 1e300 10\nXerxes position -1e300 -1e300 10\n"
-                 "create Far Cruiser 1e300 1e300\ncreate Deep Torpedo_boat -1.7e308 -1.7e308\n"
-                 "Deep position 1.7e308 1.7e308 20\nFar position 0 0 10\nGalactica attack Far\n"
-                 "open_bridge Far 0 400\nopen_bridge Deep 100 480\ntick 5\nstatus\nquit\n")
+    result = run(flotilla, stdin=b"Ajax position 1e300 1e300 10\nXerxes position -1e300 -1e300 10\n"
+                 b"create Far Cruiser 1e300 1e300\ncreate Deep Torpedo_boat -1.7e308 -1.7e308\n"
+                 b"Deep position 1.7e308 1.7e308 20\nFar position 0 0 10\nGalactica attack Far\n"
+                 b"open_bridge Far 0 400\nopen_bridge Deep 100 480\ntick 5\nstatus\nquit\n")
     expect(clean(result), f"{result.returncode}: {result.stderr[-3000:]!r}")
     outside = [line for line in result.stdout.splitlines() if line.endswith(" outside the map")]
     expect(outside and "Far" in outside[-1] and "Deep" in outside[-1], f"outside: {outside[-1:]}")
@@ -125,7 +124,7 @@ def hostile_console(flotilla):
 def output_fails(flotilla):
     for mode, args in MODES:
         with open("/dev/full", "wb") as full:
-            result = run(flotilla, args, stdin="status\nquit\n", stdout=full)
+            result = run(flotilla, args, stdin=b"status\nquit\n", stdout=full)
         expect(one_line_error(result, "standard output"), f"{mode}: {result.stderr!r}")
 
 

@@ -3,7 +3,6 @@
 
 #include "support/App_support.h"
 
-#include "gui/App.h"
 #include "sim/Error.h"
 #include "sim/Model.h"
 #include "sim/Ship.h"

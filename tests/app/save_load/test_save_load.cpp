@@ -147,15 +147,13 @@ TEST_F(SaveLoad, AResumedWorldWritesWhatTheUninterruptedRunWrote) {
         for (int cut = 0; cut < cuts_c; ++cut)
             saved[1 + choose() % (script_length_c - 1)];
         std::vector<std::string> lines, reference;
-        {
-            Session run;
-            Script_maker maker(seed, folder.path);
-            for (std::size_t i = 0; i < script_length_c; ++i) {
-                if (saved.count(i))
-                    saved[i] = world_text();
-                lines.push_back(maker.next());
-                reference.push_back(run.run(lines.back()));
-            }
+        Session whole;
+        Script_maker maker(seed, folder.path);
+        for (std::size_t i = 0; i < script_length_c; ++i) {
+            if (saved.count(i))
+                saved[i] = world_text();
+            lines.push_back(maker.next());
+            reference.push_back(whole.run(lines.back()));
         }
         for (const auto& [k, world] : saved) {
             Session run;
@@ -272,9 +270,8 @@ TEST_F(SaveLoad, ARefusedSaveLeavesTheOldFileAsItWas) {
               0);
     fs::permissions(old, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     fs::permissions(folder.path, fs::perms::all);
-    const bool as_root = geteuid() == 0;
     const int result = in_child([&] {
-        if (as_root && (setgid(65534) != 0 || setuid(65534) != 0))
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
             _exit(cannot_drop_root_c);
         return session.run("save " + old) == "Cannot save " + old + ": Permission denied\n";
     });
