@@ -71,9 +71,8 @@ bool made_of_known_errors(const std::string& text, const std::set<std::string>& 
     return !text.empty() && text.back() == '\n';
 }
 
-// Lines of every command with mostly the right number of words: names of
-// live islands, ships and groups and of nothing, numbers good, huge, tiny and
-// malformed, random bytes and 10,000-character words.
+// Lines of every command, mostly of the right length, of words good and bad
+// (RELIABILITY.md lists them).
 class Line_maker {
 public:
     explicit Line_maker(std::uint64_t seed) : random(seed) {}

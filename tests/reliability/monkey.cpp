@@ -154,9 +154,8 @@ private:
         return near(at.free_sea, 100);
     }
 
-    // Views come and go under the user's hands and new ships replace the
-    // sunk; bridges close as often as they open and the fleet stays small, so
-    // that what the world rightly holds stays level.
+    // Bridges close as often as they open and the fleet stays small: what the
+    // world rightly holds stays level, so memory that grows is a fault.
     void console_line() {
         const std::vector<std::string> names = ship_names();
         std::vector<std::string> watched{"Nobody"};

@@ -163,8 +163,7 @@ TEST_F(SaveLoad, AResumedWorldWritesWhatTheUninterruptedRunWrote) {
             for (std::size_t i = k; i < lines.size(); ++i)
                 ASSERT_EQ(run.run(lines[i]), reference[i])
                     << "seed " << seed << ", line " << i << " \"" << lines[i]
-                    << "\", resumed after " << k << " from\n"
-                    << world;
+                    << "\", resumed after " << k;
         }
     }
 }
