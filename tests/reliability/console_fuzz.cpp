@@ -13,7 +13,7 @@
 #include <filesystem>
 #include <random>
 #include <set>
-#include <vector>
+#include <tuple>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -21,11 +21,8 @@
 namespace {
 
 const char* const ship_kinds_c[] = {"Tanker", "Cruiser", "Torpedo_boat", "Cruise_ship"};
-struct Shape {
-    const char* command;
-    int names, numbers; // the arguments it takes
-};
-const Shape object_commands_c[] = {
+// Each command with the names and the numbers it takes.
+const std::tuple<const char*, int, int> object_commands_c[] = {
     {"course", 0, 2},    {"position", 0, 3},    {"destination", 1, 1}, {"load_at", 1, 0},
     {"unload_at", 1, 0}, {"dock_at", 1, 0},     {"attack", 1, 0},      {"refuel", 0, 0},
     {"stop", 0, 0},      {"stop_attack", 0, 0}, {"add_member", 1, 0},  {"remove_member", 1, 0},
@@ -74,16 +71,8 @@ bool made_of_known_errors(const std::string& text, const std::set<std::string>& 
     return !text.empty() && text.back() == '\n';
 }
 
-std::string printable(const std::string& line) {
-    std::string shown = line.substr(0, 200);
-    std::replace_if(
-        shown.begin(), shown.end(), [](unsigned char c) { return !std::isprint(c); }, '?');
-    return shown + (line.size() > 200 ? "...(" + std::to_string(line.size()) + " bytes)" : "");
-}
-
-// Lines of every command with mostly the right number of words: names of
-// live islands, ships and groups and of nothing, numbers good, huge, tiny and
-// malformed, random bytes and 10,000-character words.
+// Lines of every command, mostly of the right length, of words good and bad
+// (RELIABILITY.md lists them).
 class Line_maker {
 public:
     explicit Line_maker(std::uint64_t seed) : random(seed) {}
@@ -95,9 +84,8 @@ public:
         if (kind < 11)
             return std::string(10000, "AaZz9_"[pick(6)]) + " " + word() + " " + number();
         if (kind < 55) {
-            const Shape& shape = one_of(object_commands_c);
-            return name() + (pick(20) ? " " + std::string(shape.command) : "") +
-                   words(shape.names, shape.numbers);
+            const auto& [command, names, numbers] = one_of(object_commands_c);
+            return name() + (pick(20) ? " " + std::string(command) : "") + words(names, numbers);
         }
         const std::string command = one_of(world_commands_c);
         if (command == "create" && room())
@@ -184,10 +172,9 @@ std::string world_status() {
 enum class Leeway { none, cargo_news, anything };
 Leeway leeway_of(const std::string& first) {
     const Model* model = Model::get();
-    if (model->is_group_present(first))
-        return Leeway::anything;
     const Ship* ship = model->is_ship_present(first) ? model->get_ship_ptr(first).get() : nullptr;
-    if (dynamic_cast<const Cruise_ship*>(ship) || dynamic_cast<const Torpedo_boat*>(ship))
+    if (model->is_group_present(first) || dynamic_cast<const Cruise_ship*>(ship) ||
+        dynamic_cast<const Torpedo_boat*>(ship))
         return Leeway::anything;
     return dynamic_cast<const Tanker*>(ship) ? Leeway::cargo_news : Leeway::none;
 }
@@ -198,7 +185,6 @@ TEST(ConsoleFuzz, RefusedLinesReportOneKnownErrorAndChangeNothing) {
     const unsigned long lines = env_number("FLOTILLA_FUZZ_LINES", 100000);
     const unsigned long seed = env_number("FLOTILLA_FUZZ_SEED", 20240611);
     const std::set<std::string> known = known_error_texts();
-    ASSERT_GT(known.size(), 40u) << "the error texts were not found in " FLOTILLA_SOURCE_DIR;
 
     Output_capture out;
     WorldCommands commands;
@@ -244,14 +230,12 @@ TEST(ConsoleFuzz, RefusedLinesReportOneKnownErrorAndChangeNothing) {
             console.execute(received);
         const std::string printed = out.take(), after = world_status();
         const std::string context = "line " + std::to_string(n) + " (seed " + std::to_string(seed) +
-                                    "): " + printable(line) + "\nprinted:\n" + printable(printed);
+                                    "): " + line.substr(0, 200) + "\nprinted:\n" +
+                                    printed.substr(0, 2000);
 
-        EXPECT_EQ(result == Line_reader::Result::too_long,
-                  line.size() > Line_reader::max_line_length_c)
+        EXPECT_EQ(result == Line_reader::Result::too_long ? "(too long)" : received,
+                  line.size() > Line_reader::max_line_length_c ? "(too long)" : line)
             << context;
-        if (result == Line_reader::Result::line) {
-            EXPECT_EQ(received, line) << context;
-        }
         EXPECT_LE(reports, 1) << context;
         if (reports == 1) {
             ++refused;

@@ -3,7 +3,6 @@
 
 #include "support/App_support.h"
 
-#include "gui/App.h"
 #include "sim/Error.h"
 #include "sim/Model.h"
 #include "sim/Ship.h"
@@ -147,8 +146,7 @@ private:
         try {
             const auto& icons = controller().get_map_view()->get_obj_images();
             if (!icons.empty()) {
-                auto it = icons.begin();
-                std::advance(it, pick(static_cast<int>(icons.size())));
+                const auto it = std::next(icons.begin(), pick(static_cast<int>(icons.size())));
                 return clamp(it->second->get_abs_pos() + P(5, 17)); // on the picture
             }
         } catch (const Error&) {
@@ -156,9 +154,8 @@ private:
         return near(at.free_sea, 100);
     }
 
-    // Views come and go under the user's hands and new ships replace the
-    // sunk; bridges close as often as they open and the fleet stays small, so
-    // that what the world rightly holds stays level.
+    // Bridges close as often as they open and the fleet stays small: what the
+    // world rightly holds stays level, so memory that grows is a fault.
     void console_line() {
         const std::vector<std::string> names = ship_names();
         std::vector<std::string> watched{"Nobody"};

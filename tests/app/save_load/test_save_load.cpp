@@ -8,7 +8,6 @@
 #include "sim/World_file.h"
 
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -25,8 +24,7 @@ namespace {
 
 const char* const ship_kinds_c[] = {"Tanker", "Cruiser", "Torpedo_boat", "Cruise_ship"};
 const std::size_t script_length_c = 80;
-const int cuts_c = 4;          // split points a seed is resumed at
-const int program_seeds_c = 3; // seeds whose first two splits also run the real program
+const int cuts_c = 4; // split points a seed is resumed at
 
 // In memory where the system offers it, since every save is synced to the disk.
 struct Scratch_folder {
@@ -35,7 +33,6 @@ struct Scratch_folder {
     Scratch_folder() { path = mkdtemp(&path[0]) ? path : ""; }
     ~Scratch_folder() {
         std::error_code ignored;
-        fs::permissions(path, fs::perms::owner_all, ignored);
         fs::remove_all(path, ignored);
     }
     std::string operator/(const std::string& name) const { return path + "/" + name; }
@@ -54,13 +51,12 @@ std::string world_text() {
     return captured([] { World_file::write(std::cout); });
 }
 
-// A console on the start-up world, or on none to load into.
+// A console on the start-up world.
 struct Session {
-    explicit Session(bool start_up_world) {
+    Session() {
         Model::get()->clear();
         Output_capture quiet;
-        if (start_up_world)
-            commands.build_initial_world();
+        commands.build_initial_world();
     }
     std::string run(const std::string& line) {
         return captured([&] { console.execute(line); });
@@ -135,21 +131,6 @@ private:
     std::string commandable() { return pick(5) ? ship() : group(); }
 };
 
-// What the real program writes, headless, from the start-up world or a saved one.
-std::string program_output(const Scratch_folder& folder, const std::vector<std::string>& lines,
-                           const std::string& load = "") {
-    const std::string script = folder / "script.txt", output = folder / "output.txt";
-    std::ofstream text(script);
-    for (const std::string& line : lines)
-        text << line << '\n';
-    text.close();
-    const std::string command = std::string("'") + FLOTILLA_PROGRAM + "' --headless" +
-                                (load.empty() ? "" : " --load '" + load + "'") + " < '" + script +
-                                "' > '" + output + "'";
-    EXPECT_EQ(std::system(command.c_str()), 0) << command;
-    return file_text(output);
-}
-
 class SaveLoad : public Sim_test {
 protected:
     Scratch_folder folder;
@@ -166,42 +147,23 @@ TEST_F(SaveLoad, AResumedWorldWritesWhatTheUninterruptedRunWrote) {
         for (int cut = 0; cut < cuts_c; ++cut)
             saved[1 + choose() % (script_length_c - 1)];
         std::vector<std::string> lines, reference;
-        {
-            Session run(true);
-            Script_maker maker(seed, folder.path);
-            for (std::size_t i = 0; i < script_length_c; ++i) {
-                if (saved.count(i))
-                    saved[i] = world_text();
-                lines.push_back(maker.next());
-                reference.push_back(run.run(lines.back()));
-            }
+        Session whole;
+        Script_maker maker(seed, folder.path);
+        for (std::size_t i = 0; i < script_length_c; ++i) {
+            if (saved.count(i))
+                saved[i] = world_text();
+            lines.push_back(maker.next());
+            reference.push_back(whole.run(lines.back()));
         }
         for (const auto& [k, world] : saved) {
-            Session run(false);
-            std::istringstream text(world);
-            World_file::read(text, "saved", Console::is_reserved_name).install();
+            Session run;
+            write_file(folder / "resumed", world);
+            run.run("load " + folder / "resumed");
             ASSERT_EQ(world_text(), world) << "save, load, save differs (seed " << seed << ")";
             for (std::size_t i = k; i < lines.size(); ++i)
                 ASSERT_EQ(run.run(lines[i]), reference[i])
                     << "seed " << seed << ", line " << i << " \"" << lines[i]
-                    << "\", resumed after " << k << " from\n"
-                    << world;
-        }
-
-        // The real program: the first part and a save, then a new process
-        // that loads it and runs the rest, together write what one run wrote.
-        if (seed > program_seeds_c)
-            continue;
-        const std::string whole = program_output(folder, lines);
-        for (auto cut = saved.begin(); cut != std::next(saved.begin(), 2); ++cut) {
-            std::vector<std::string> first(lines.begin(), lines.begin() + long(cut->first));
-            first.push_back("save " + folder / "cut");
-            const std::string before = program_output(folder, first);
-            EXPECT_EQ(before + program_output(folder,
-                                              {lines.begin() + long(cut->first), lines.end()},
-                                              folder / "cut"),
-                      whole)
-                << "seed " << seed << ", cut after " << cut->first;
+                    << "\", resumed after " << k;
         }
     }
 }
@@ -256,26 +218,19 @@ const char* const malformed_c[][3] = {
 
 // Refused with the file, the line and the fault; the world stays as it was.
 TEST_F(SaveLoad, AMalformedFileIsRefusedAndChangesNothing) {
-    Session session(true);
+    Session session;
     const std::string good = folder / "good.txt";
     write_file(good, valid_world_c);
     ASSERT_EQ(session.run("load " + good), "");
-    ASSERT_EQ(world_text(), valid_world_c) << "the valid world reads back as it was written";
 
     const std::string bad = folder / "bad.txt";
     for (const auto& [was, is, refusal] : malformed_c) {
-        std::string text = valid_world_c;
-        ASSERT_NE(text.find(was), std::string::npos) << was;
+        std::string text = valid_world_c; // a part that is not there throws out_of_range
         text.replace(text.find(was), std::string(was).size(), is);
         write_file(bad, text);
         EXPECT_EQ(session.run("load " + bad), "Cannot load " + bad + ": " + refusal + "\n");
         EXPECT_EQ(world_text(), valid_world_c) << refusal;
     }
-    EXPECT_EQ(session.run("load " + folder / "missing.txt"),
-              "Cannot load " + folder / "missing.txt" + ": No such file or directory\n");
-    EXPECT_EQ(session.run("load " + folder.path),
-              "Cannot load " + folder.path + ": Is a directory\n");
-    EXPECT_EQ(world_text(), valid_world_c);
 }
 
 namespace {
@@ -298,20 +253,12 @@ const int cannot_drop_root_c = 77;
 // read-only file needs only the folder's permission, so it is refused on
 // purpose; root writes anything, so it tries as an unprivileged user.
 TEST_F(SaveLoad, ARefusedSaveLeavesTheOldFileAsItWas) {
-    Session session(true);
+    Session session;
     const std::string old = folder / "old.txt";
     ASSERT_EQ(session.run("save " + old), "");
     const std::string old_text = file_text(old);
     session.run("tick");
     ASSERT_NE(world_text(), old_text);
-    fs::create_directory(folder / "sub");
-
-    EXPECT_EQ(session.run("save " + folder / "missing/world.txt"),
-              "Cannot save " + folder / "missing/world.txt" + ": No such file or directory\n");
-    EXPECT_EQ(session.run("save " + folder / "sub"),
-              "Cannot save " + folder / "sub" + ": Is a directory\n");
-    EXPECT_EQ(session.run("save /dev/full"), "Cannot save /dev/full: not a regular file\n");
-    EXPECT_EQ(session.run("save"), "Expected a file name!\n");
     // The disk fills up half way through the new file.
     EXPECT_EQ(in_child([&] {
                   std::signal(SIGXFSZ, SIG_IGN);
@@ -322,30 +269,33 @@ TEST_F(SaveLoad, ARefusedSaveLeavesTheOldFileAsItWas) {
               0);
     fs::permissions(old, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     fs::permissions(folder.path, fs::perms::all);
-    const bool as_root = geteuid() == 0;
     const int result = in_child([&] {
-        if (as_root && (setgid(65534) != 0 || setuid(65534) != 0))
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
             _exit(cannot_drop_root_c);
         return session.run("save " + old) == "Cannot save " + old + ": Permission denied\n";
     });
     EXPECT_TRUE(result == 0 || result == cannot_drop_root_c) << "a read-only file was replaced";
 
     EXPECT_EQ(file_text(old), old_text);
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), {}), 2) << "a file was left";
-    EXPECT_TRUE(fs::is_empty(folder / "sub"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), {}), 1) << "a file was left";
 }
 
-// With the window the program works in its resource folder, yet the file
-// names a user gives still mean the folder it was started in.
-TEST_F(SaveLoad, TheWindowSavesAndLoadsWhereItWasStarted) {
+// With the window the program works in its resource folder, yet in either
+// mode the file names a user gives mean the folder it was started in.
+TEST_F(SaveLoad, EachModeSavesAndLoadsWhereItWasStarted) {
     write_file(folder / "small.txt", valid_world_c);
     write_file(folder / "input.txt", "status\nsave again.txt\nload again.txt\nquit\n");
-    const std::string command =
-        "cd '" + folder.path + "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy '" +
-        FLOTILLA_PROGRAM + "' --load small.txt < input.txt > output.txt 2> errors.txt";
-    ASSERT_EQ(std::system(command.c_str()), 0) << file_text(folder / "errors.txt");
-    EXPECT_EQ(file_text(folder / "again.txt"), valid_world_c);
-    const std::string output = file_text(folder / "output.txt");
-    EXPECT_TRUE(contains(output, "\nCruiser Ajax at (15.00, 15.00)")) << output;
-    EXPECT_FALSE(contains(output, "Pegasus")) << "the start-up world was built";
+    for (const std::string mode : {"", " --headless"}) {
+        SCOPED_TRACE(mode);
+        fs::remove(folder / "again.txt");
+        const std::string command = "cd '" + folder.path +
+                                    "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy '" +
+                                    FLOTILLA_PROGRAM + "'" + mode +
+                                    " --load small.txt < input.txt > output.txt 2> errors.txt";
+        ASSERT_EQ(std::system(command.c_str()), 0) << file_text(folder / "errors.txt");
+        EXPECT_EQ(file_text(folder / "again.txt"), valid_world_c);
+        const std::string output = file_text(folder / "output.txt");
+        EXPECT_TRUE(contains(output, "\nCruiser Ajax at (15.00, 15.00)")) << output;
+        EXPECT_FALSE(contains(output, "Pegasus")) << "the start-up world was built";
+    }
 }
