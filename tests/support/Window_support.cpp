@@ -9,10 +9,12 @@
 #include <cctype>
 #include <cstdlib>
 
-void use_dummy_drivers() {
+void set_up_process() {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     setenv("FLOTILLA_RESOURCES", FLOTILLA_RESOURCE_DIR, 1);
+    std::cout.setf(std::ios::fixed, std::ios::floatfield);
+    std::cout.precision(2);
 }
 
 void push_mouse(Uint8 type, P at, P rel, Uint8 button, Uint8 held) {

@@ -9,9 +9,7 @@ GUI::Window& test_window() {
 }
 
 int main(int argc, char** argv) {
-    use_dummy_drivers();
-    std::cout.setf(std::ios::fixed, std::ios::floatfield);
-    std::cout.precision(2);
+    set_up_process();
     ::testing::InitGoogleTest(&argc, argv);
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) < 0) {
         std::cerr << "SDL_Init failed: " << SDL_GetError() << '\n';

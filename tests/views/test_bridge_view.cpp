@@ -23,8 +23,8 @@ TEST_F(BridgeView, ObjectsWithin200MilesStandOnTheHorizonAtTheirRelativeBearing)
     Bridge_view bridge(nullptr, own);
     const char* const columns[] = {"-72", "-18", "36", "90"};
     for (int j = 0; j < 4; ++j)
-        expect_label(bridge, columns[j], GUI::DispPoint(16 + 60 * j, 37));
-    expect_label(bridge, "Ajax", GUI::DispPoint(0, 0));
+        expect_label(bridge, columns[j], P(16 + 60 * j, 37));
+    expect_label(bridge, "Ajax", P(0, 0));
     auto look = [&](double course) {
         own->set_course_and_speed(course, 0.);
         out.take(); // only what the draw writes is checked

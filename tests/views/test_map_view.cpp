@@ -19,7 +19,7 @@ std::string pixel_of(const Map_view& map, Point location) {
     int x = -1;
     int y = -1;
     const bool inside = map.get_subscripts(x, y, location);
-    return str(GUI::DispPoint(x, y)) + (inside ? " inside" : " outside");
+    return str(P(x, y)) + (inside ? " inside" : " outside");
 }
 
 } // namespace
@@ -57,19 +57,19 @@ TEST_F(MapView, GridLabelsNameTheWorldValueAtTheirDotAndFollowPanningAndZooming)
     const char* const rows[] = {"42", "30", "18", "6", "-6"};
     const char* const columns[] = {"-6", "6", "18", "30", "42"};
     for (int i = 0; i < 5; ++i) {
-        expect_label(map, rows[i], GUI::DispPoint(0, 36 + 60 * i));
-        expect_label(map, columns[i], GUI::DispPoint(16 + 60 * i, 287));
+        expect_label(map, rows[i], P(0, 36 + 60 * i));
+        expect_label(map, columns[i], P(16 + 60 * i, 287));
     }
 
     map.set_origin(Point(0.6, 0.6)); // labels round to the nearest whole value
-    expect_label(map, "5", GUI::DispPoint(16, 287));
-    expect_label(map, "53", GUI::DispPoint(0, 36));
+    expect_label(map, "5", P(16, 287));
+    expect_label(map, "53", P(0, 36));
     map.set_origin(default_map_origin_c);
     map.set_scale(0.1);
     EXPECT_EQ(pixel_of(map, Point(0.05, 0.05)), "100,200 inside");
-    EXPECT_EQ(map.dispToPoint(GUI::DispPoint(100, 200)), Point(0., 0.));
-    expect_label(map, "-8", GUI::DispPoint(16, 287));
-    expect_label(map, "16", GUI::DispPoint(0, 36));
+    EXPECT_EQ(map.dispToPoint(P(100, 200)), Point(0., 0.));
+    expect_label(map, "-8", P(16, 287));
+    expect_label(map, "16", P(0, 36));
 }
 
 // Icons off the map are parked out of sight and named in name order.
@@ -108,7 +108,7 @@ TEST_F(MapView, SelectionLetsGoOfAShipThatLeavesAndHoldsANameOnce) {
     for (int life = 0; life < 2; ++life) {
         world->add_ship(create_ship("Victim", "Tanker", Point(0., 0.)));
         map->describe_name("Victim", "Tanker");
-        map->get_obj_images().at("Victim")->handle_mouse_down(GUI::DispPoint(5, 17));
+        map->get_obj_images().at("Victim")->handle_mouse_down(P(5, 17));
         EXPECT_EQ(map->get_selected_ships(), victim);
         world->get_ship_ptr("Victim")->receive_hit(1, nullptr);
         world->update();

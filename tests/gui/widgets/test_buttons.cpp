@@ -8,8 +8,6 @@
 
 #include <vector>
 
-using GUI::DispPoint;
-
 namespace {
 
 const char* const normal_c = "GUIImages/button.bmp";
@@ -31,7 +29,7 @@ using MessageBox = Window_test;
 // view tree; only the first may run the action, and only after a press on it.
 TEST_F(Button, ActsOncePerPressAndReleaseOverItAndLooksFollowThePointer) {
     int runs = 0;
-    auto* button = attach(GUI::create_button([&runs] { ++runs; }, "Fire"), DispPoint(100, 100));
+    auto* button = attach(GUI::create_button([&runs] { ++runs; }, "Fire"), P(100, 100));
     const auto step = [button](const char* picture_file, bool focused) {
         run_frames(1);
         const GUIImage picture(picture_file, false, SDL_Color{0, 0, 0, 0});
@@ -83,9 +81,9 @@ TEST_F(MessageBox, ButtonsFillFromTheRightAndMayDestroyTheirDialogue) {
         },
         "OK");
     GUI::Button* cancel = GUI::create_button([] {}, "Cancel");
-    box = attach(new Test_box({ok, cancel}), DispPoint(100, 100));
-    EXPECT_EQ(ok->get_rel_pos(), DispPoint(120, 70));
-    EXPECT_EQ(cancel->get_rel_pos(), DispPoint(-60, 70));
+    box = attach(new Test_box({ok, cancel}), P(100, 100));
+    EXPECT_EQ(ok->get_rel_pos(), P(120, 70));
+    EXPECT_EQ(cancel->get_rel_pos(), P(-60, 70));
 
     click(P(225, 175));
     move_to(P(230, 178));

@@ -9,8 +9,6 @@
 #include <string>
 #include <vector>
 
-using GUI::DispPoint;
-
 using Text = Window_test;
 using TextField = Window_test;
 
@@ -114,7 +112,7 @@ TEST_F(Text, TextWrapsOrWidensAndClicksMapToTheNearerGap) {
 
     GUI::TextView short_text(200, 40, false, false);
     short_text.set_text("abc");
-    const DispPoint b = short_text.get_letters()[1].get_pos();
+    const P b = short_text.get_letters()[1].get_pos();
     EXPECT_EQ(short_text.index_at_pos(P(0, 5)), 0);
     EXPECT_EQ(short_text.index_at_pos(b + P(1, 1)), 1);
     EXPECT_EQ(short_text.index_at_pos(b + P(short_text.get_letters()[1].get_width() - 1, 1)), 2);
@@ -125,7 +123,7 @@ TEST_F(Text, TextWrapsOrWidensAndClicksMapToTheNearerGap) {
 TEST_F(TextField, AFieldOneLineHighSlidesItsTextToKeepTheCursorInView) {
     auto* box = attach(new GUI::TextBox(290, 20), P(50, 50));
     GUI::TextField* field = box->get_text_field();
-    const DispPoint origin = field->get_abs_pos();
+    const P origin = field->get_abs_pos();
     auto press_keys = [](const std::vector<int>& keys) {
         for (std::size_t i = 0; i < keys.size(); ++i)
             if (key(keys[i]), i % 20 == 19 || i + 1 == keys.size())
