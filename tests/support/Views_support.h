@@ -26,6 +26,10 @@ inline std::string str(P p) {
     return std::to_string(p.x) + "," + std::to_string(p.y);
 }
 
+inline std::string icon_at(const GUI_based_view& view, const std::string& name) {
+    return str(view.get_obj_images().at(name)->get_rel_pos());
+}
+
 // White exactly on the toolkit's glyphs, also two columns on (a longer number).
 inline void expect_label(const GUI_based_view& view, const std::string& text, P at) {
     const GUIImage glyphs(createText2(text, 12, white_c));

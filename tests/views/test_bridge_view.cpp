@@ -7,17 +7,10 @@
 
 #include <memory>
 
-namespace {
-std::string icon_at(const GUI_based_view& view, const std::string& name) {
-    return str(view.get_obj_images().at(name)->get_rel_pos());
-}
-} // namespace
-
 using BridgeView = Views_test;
 
-// Relative bearing -90 .. 90 spans the view under column labels in degrees;
-// the own ship, anything abeam or astern, and anything past 200 nm are out of
-// sight, and those past 200 nm are not even looked at.
+// Bearings -90 .. 90 span the view under their labels; anything abeam, astern or
+// past 200 nm is out of sight, and what is past 200 nm is not even looked at.
 TEST_F(BridgeView, ObjectsWithin200MilesStandOnTheHorizonAtTheirRelativeBearing) {
     auto own = create_ship("Ajax", "Cruiser", Point(0., 0.));
     Bridge_view bridge(nullptr, own);

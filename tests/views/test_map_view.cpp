@@ -27,7 +27,7 @@ std::string pixel_of(const Map_view& map, Point location) {
 using MapView = Views_test;
 
 // No int holds the pixels of the far points: they are outside, not undefined.
-TEST_F(MapView, PixelsFloorFromTheBottomLeftAndOnlyTheViewItselfIsInside) {
+TEST_F(MapView, PixelsFloorFromTheBottomLeftAndGridLabelsNameTheWorldValueAtTheirDot) {
     Map_view map(nullptr);
     const std::pair<Point, const char*> cases[] = {
         {Point(0., 0.), "50,250 inside"},      {Point(-10., -10.), "0,300 outside"},
@@ -40,10 +40,7 @@ TEST_F(MapView, PixelsFloorFromTheBottomLeftAndOnlyTheViewItselfIsInside) {
         {Point(nan_c, 0.), "300,300 outside"}, {Point(0., nan_c), "300,300 outside"}};
     for (const auto& c : cases)
         EXPECT_EQ(pixel_of(map, c.first), c.second) << c.first;
-}
 
-TEST_F(MapView, GridLabelsNameTheWorldValueAtTheirDotAndFollowPanningAndZooming) {
-    Map_view map(nullptr);
     // A dot one cell in from the left and at the top of every cell.
     const GUIImage dot("images/dot.bmp", false, white_c);
     int wrong_dot_pixels = 0;
@@ -54,14 +51,14 @@ TEST_F(MapView, GridLabelsNameTheWorldValueAtTheirDotAndFollowPanningAndZooming)
                     wrong_dot_pixels +=
                         !same_color(map.get_image_ptr(), left + x, row + y, dot, x, y);
     EXPECT_EQ(wrong_dot_pixels, 0);
-    const char* const rows[] = {"42", "30", "18", "6", "-6"};
-    const char* const columns[] = {"-6", "6", "18", "30", "42"};
+    const char* const values[] = {"42", "30", "18", "6", "-6"};
     for (int i = 0; i < 5; ++i) {
-        expect_label(map, rows[i], P(0, 36 + 60 * i));
-        expect_label(map, columns[i], P(16 + 60 * i, 287));
+        expect_label(map, values[i], P(0, 36 + 60 * i));
+        expect_label(map, values[4 - i], P(16 + 60 * i, 287));
     }
 
-    map.set_origin(Point(0.6, 0.6)); // labels round to the nearest whole value
+    // Labels round to the nearest whole value and follow panning and zooming.
+    map.set_origin(Point(0.6, 0.6));
     expect_label(map, "5", P(16, 287));
     expect_label(map, "53", P(0, 36));
     map.set_origin(default_map_origin_c);
@@ -84,7 +81,7 @@ TEST_F(MapView, DrawFollowsTheWorldAndListsTheOutsideInNameOrder) {
     map->describe_name("Isle", "Island");
     for (const char* name : {"A", "B", "C"})
         map->describe_name(name, "Cruiser");
-    EXPECT_EQ(str(map->get_obj_images().at("Isle")->get_rel_pos()), "300,300");
+    EXPECT_EQ(icon_at(*map, "Isle"), "300,300");
     world->get_ship_ptr("B")->set_course_and_speed(270., 20.);
     world->get_ship_ptr("C")->set_course_and_speed(180., 10.);
     for (int tick = 0; tick < 120; ++tick)
@@ -93,8 +90,8 @@ TEST_F(MapView, DrawFollowsTheWorldAndListsTheOutsideInNameOrder) {
     map->draw();
     EXPECT_EQ(out.take(), "Display size: 300, scale: 0.20, origin: (-10.00, -10.00)\n"
                           "A, B outside the map\n");
-    EXPECT_EQ(str(map->get_obj_images().at("Isle")->get_rel_pos()), "100,200");
-    EXPECT_EQ(str(map->get_obj_images().at("A")->get_rel_pos()), "310,310");
+    EXPECT_EQ(icon_at(*map, "Isle"), "100,200");
+    EXPECT_EQ(icon_at(*map, "A"), "310,310");
     world->detach(map);
 }
 
