@@ -5,8 +5,6 @@
 #include "gui/Error.h"
 #include "gui/GUITimer.h"
 
-#include <gtest/gtest.h>
-
 #include <memory>
 #include <string>
 #include <vector>
@@ -95,12 +93,7 @@ TEST(Timers, EachCommandIsAskedOnceACycleInCircularOrderAndMayCancelItself) {
 
     // Cancelled while it runs, the command must live until it returns.
     auto handle = std::make_shared<GUI::GUITimer_command*>();
-    *handle = app.repeat_on_timer(
-        [handle] {
-            app.cancel_timer_op(*handle);
-            *handle = nullptr;
-        },
-        0.001, true);
+    *handle = app.repeat_on_timer([handle] { app.cancel_timer_op(*handle); }, 0.001, true);
     auto* b = app.repeat_on_timer([&order] { order += "B"; }, 0.001, true);
     cycle();
     EXPECT_EQ(order, "CA1CAACB");

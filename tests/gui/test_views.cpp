@@ -4,9 +4,6 @@
 #include "gui/Drawing.h"
 #include "gui/Error.h"
 #include "gui/GUIImage.h"
-#include "gui/View.h"
-
-#include <gtest/gtest.h>
 
 #include <string>
 #include <tuple>
@@ -30,10 +27,6 @@ protected:
     }
     static bool screen_is(int x, int y, SDL_Color c) {
         return is_color(test_window().get_screen(), x, y, c);
-    }
-    void TearDown() override {
-        Window_test::TearDown();
-        test_window().refresh();
     }
 };
 

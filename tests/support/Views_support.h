@@ -1,12 +1,12 @@
 #ifndef FLOTILLA_TESTS_SUPPORT_VIEWS_SUPPORT_H
 #define FLOTILLA_TESTS_SUPPORT_VIEWS_SUPPORT_H
 
+#include "support/Sim_support.h"
 #include "support/Window_support.h"
 
 #include "gui/Drawing.h"
 #include "gui/GUIImage.h"
 #include "gui/GUILetter.h"
-#include "sim/Model.h"
 #include "views/GUI_based_view.h"
 
 const SDL_Color white_c = {255, 255, 255, 0};

@@ -1,8 +1,6 @@
 #include "support/Views_support.h"
 
 #include "gui/Colors.h"
-#include "sim/Ship.h"
-#include "sim/Ship_factory.h"
 #include "views/Bridge_view.h"
 
 #include <memory>
@@ -55,10 +53,8 @@ TEST_F(BridgeView, ObjectsWithin200MilesStandOnTheHorizonAtTheirRelativeBearing)
 
 // An icon whose ship sinks after the view's own must not be detached twice.
 TEST_F(BridgeView, SunkShipShowsOnlyWavesOnEveryLaterDraw) {
-    auto tanker = create_ship("Valdez", "Tanker", Point(3., 4.));
-    auto other = create_ship("Bravo", "Tanker", Point(0., 20.));
-    Model::get()->add_ship(tanker);
-    Model::get()->add_ship(other);
+    auto tanker = launch("Tanker", "Valdez", Point(3., 4.));
+    auto other = launch("Tanker", "Bravo", Point(0., 20.));
     auto bridge = std::make_shared<Bridge_view>(nullptr, tanker);
     Model::get()->attach(bridge);
     bridge->describe_name("Bravo", "Tanker");

@@ -1,9 +1,5 @@
 #include "support/Views_support.h"
 
-#include "sim/Island.h"
-#include "sim/Model.h"
-#include "sim/Ship.h"
-#include "sim/Ship_factory.h"
 #include "views/MapViewController.h"
 #include "views/Map_view.h"
 
