@@ -20,9 +20,11 @@ const SDL_Color yellow = {255, 255, 0, 0};
 
 class Views : public Window_test {
 protected:
-    static View* filled(int width, int height, SDL_Color colour) {
+    static View* filled(int width, int height, SDL_Color colour, View* in = nullptr, P at = P()) {
         View* view = new View(width, height);
         view->fill_with_color(colour);
+        if (in)
+            in->attach_subview(view, at);
         return view;
     }
     static bool screen_is(int x, int y, SDL_Color c) {
@@ -32,19 +34,15 @@ protected:
 
 } // namespace
 
-// Only changed branches are recomposited: the window's screen shows what
-// every change has marked its way up to.
+// Only changed branches are recomposited, up from every change.
 TEST_F(Views, NestedOverlappingAndTransparentViewsCompositeHitTestAndShowChanges) {
     // At window (10, 10), (30, 30), (35, 35) and, overlapping the child, (60, 60).
     View* parent = attach(filled(100, 100, red), P(10, 10));
-    View* child = filled(40, 40, blue);
-    parent->attach_subview(child, P(20, 20));
-    View* grandchild = filled(20, 20, GUI::clear);
+    View* child = filled(40, 40, blue, parent, P(20, 20));
+    View* grandchild = filled(20, 20, GUI::clear, child, P(5, 5));
     grandchild->set_clear_color(GUI::clear);
     grandchild->draw_onto_self(GUIImage::create_filled(5, 5, green), P(0, 0));
-    child->attach_subview(grandchild, P(5, 5));
-    View* sibling = filled(30, 30, yellow);
-    parent->attach_subview(sibling, P(50, 50));
+    View* sibling = filled(30, 30, yellow, parent, P(50, 50));
     test_window().refresh();
     // Clear pixels show the parent (45, 45); the later sibling is on top (65, 65).
     const std::tuple<int, SDL_Color> shown[] = {
@@ -69,16 +67,13 @@ TEST_F(Views, NestedOverlappingAndTransparentViewsCompositeHitTestAndShowChanges
     EXPECT_FALSE(main_view()->need_to_refresh()) << "moving to the same place changes nothing";
 }
 
-// Siblings taken out from the middle, the front and the back, in any order,
-// leave the rest stacked as they were.
+// Siblings taken out anywhere, in any order, leave the rest stacked as they were.
 TEST_F(Views, DetachingSiblingsKeepsTheOthersInTheirStackingOrder) {
     View* stack = attach(new View(50, 50), P(200, 200));
     const SDL_Color colours[] = {red, blue, green, yellow};
     std::vector<View*> layers;
-    for (int i = 0; i < 12; ++i) {
-        layers.push_back(filled(20, 20, colours[i % 4]));
-        stack->attach_subview(layers.back(), P(i, i));
-    }
+    for (int i = 0; i < 12; ++i)
+        layers.push_back(filled(20, 20, colours[i % 4], stack, P(i, i)));
     for (int i : {11, 0, 5, 6, 7, 2, 9}) {
         stack->remove_subview(layers[static_cast<std::size_t>(i)]);
         delete layers[static_cast<std::size_t>(i)];
@@ -129,8 +124,7 @@ TEST_F(Views, TreeErrorsLeaveTheTreeAloneAndUnhandledClicksBubbleUp) {
     EXPECT_EQ(out.take(), "mouse down!: 5, 6\nmouse down!: 35, 46\nmouse down!: 135, 146\n");
 }
 
-// Counting the work instead of timing it fails a slide back to quadratic
-// work wherever the test runs.
+// The work is counted, not timed, so that a slide back to quadratic work fails anywhere.
 TEST_F(Views, MovingOneIconAmongTenThousandRecompositesOnlyItsAncestors) {
     const int icon_count = 10000;
     View* chart = attach(new View(300, 300), P(0, 0));

@@ -61,13 +61,14 @@ inline P centre_of(const GUI::View& view) {
 }
 
 bool is_color(SDL_Surface* surface, int x, int y, SDL_Color color);
+// How many pixels of `picture` `surface` shows otherwise at the same place.
+int differing_pixels(SDL_Surface* picture, SDL_Surface* surface);
 // Whether pixel (x, y) of `surface` shows pixel (px, py) of `picture`.
 bool same_color(SDL_Surface* surface, int x, int y, SDL_Surface* picture, int px, int py);
 
-// Pictures and font are found from the resource folder; the test's view goes with it.
+// The test's one view on the main view goes with the test.
 class Window_test : public ::testing::Test {
 protected:
-    static void SetUpTestSuite();
     void TearDown() override;
 
     static GUI::View* main_view() { return test_window().get_main_view(); }

@@ -15,8 +15,8 @@ const Uint32 magenta = 0xff00ff, green = 0x00ff00, cyan = 0x00ffff;
 
 // The colour at a pixel of a picture in GUIImages/ as 0xRRGGBB.
 Uint32 at(const std::string& name, int x, int y) {
-    const std::string path = FLOTILLA_RESOURCE_DIR "/GUIImages/" + name;
-    SDL_Surface* s = SDL_LoadBMP(path.c_str()); // a missing one stops every window at start-up
+    // A missing one would also stop every window at start-up.
+    SDL_Surface* s = SDL_LoadBMP((FLOTILLA_RESOURCE_DIR "/GUIImages/" + name).c_str());
     Uint8 r, g, b;
     SDL_GetRGB(getpixel(s, x, y), s->format, &r, &g, &b);
     SDL_FreeSurface(s);

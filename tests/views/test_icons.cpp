@@ -99,12 +99,8 @@ TEST_F(Icon, SharedLooksDrawTheSamePixelsAsIconsWithTheirOwnViews) {
             }
             reference.refresh();
             drawn.refresh();
-            int wrong = 0;
-            for (int y = 0; y < 60; ++y)
-                for (int x = 0; x < 120; ++x)
-                    wrong += getpixel(reference.get_display_ptr(), x, y) !=
-                             getpixel(drawn.get_display_ptr(), x, y);
-            EXPECT_EQ(wrong, 0) << file << " after " << toggles << " toggles";
+            EXPECT_EQ(differing_pixels(reference.get_display_ptr(), drawn.get_display_ptr()), 0)
+                << file << " after " << toggles << " toggles";
         }
     }
 }
@@ -144,11 +140,7 @@ TEST_F(Icon, SpritesCopyWhatAKeyedBlitCopiesInEveryPixelSize) {
                 SDL_Rect where = {static_cast<Sint16>(at.x), static_cast<Sint16>(at.y), 0, 0};
                 SDL_BlitSurface(picture, nullptr, blitted, &where);
                 sprite.draw(drawn, at, P(source->w, source->h));
-                int wrong = 0;
-                for (int y = 0; y < 13; ++y)
-                    for (int x = 0; x < 61; ++x)
-                        wrong += getpixel(blitted, x, y) != getpixel(drawn, x, y);
-                EXPECT_EQ(wrong, 0) << bits << " bits at " << str(at);
+                EXPECT_EQ(differing_pixels(blitted, drawn), 0) << bits << " bits at " << str(at);
             }
         }
         SDL_FreeSurface(text);

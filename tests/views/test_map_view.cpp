@@ -12,8 +12,7 @@ namespace {
 const double nan_c = std::numeric_limits<double>::quiet_NaN();
 
 std::string pixel_of(const Map_view& map, Point location) {
-    int x = -1;
-    int y = -1;
+    int x = -1, y = -1;
     const bool inside = map.get_subscripts(x, y, location);
     return str(P(x, y)) + (inside ? " inside" : " outside");
 }
