@@ -18,13 +18,7 @@ void run_loop() {
     EXPECT_LT(run_frames(100), 100) << "the loop missed its quit request";
 }
 
-class Loop : public ::testing::Test {
-protected:
-    void TearDown() override {
-        EXPECT_EQ(app.timer_command_count(), 0u) << "a test left a timer command behind";
-    }
-    Output_capture out;
-};
+using Loop = Window_test;
 
 // Takes its rival's focus or destroys it, as a handler closing a dialogue might.
 struct Rival : GUI::Controller {

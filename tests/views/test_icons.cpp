@@ -23,8 +23,7 @@ bool silhouette_near(const GUIImage& picture, int x, int y) {
 }
 
 // An icon as a tree of views that own their pixels: what shared looks must show.
-class Reference_icon : public GUI::View {
-public:
+struct Reference_icon : GUI::View {
     Reference_icon(const std::string& name, const GUIImage& picture) : GUI::View(1, 1) {
         part = new SimObjViewImpl(name, picture, nullptr);
         auto* label = new GUI::TextView(50, 12, false, false);
@@ -103,10 +102,8 @@ TEST_F(Icon, SharedLooksDrawTheSamePixelsAsIconsWithTheirOwnViews) {
                 << file << " after " << toggles << " toggles";
         }
     }
-}
 
-// Thousands of icons must not each own their pixels.
-TEST_F(Icon, IconsOfOneKindAndOneNameShareTheirLooks) {
+    // Thousands of icons must not each own their pixels.
     auto blip = IconPicture::for_file("images/blip.bmp");
     EXPECT_EQ(IconPicture::for_file("images/blip.bmp"), blip);
     EXPECT_NE(IconPicture::for_file("images/ship_front.bmp"), blip);

@@ -64,9 +64,11 @@ TEST_F(MapView, PixelsFloorFromTheBottomLeftAndGridLabelsNameTheWorldValueAtThei
     expect_label(map, "16", P(0, 36));
 }
 
-// Icons off the map are parked out of sight and named in name order.
-TEST_F(MapView, DrawFollowsTheWorldAndListsTheOutsideInNameOrder) {
-    auto map = std::make_shared<Map_view>(nullptr);
+// Icons off the map are parked out of sight and named in name order. A sunk
+// ship left selected could never be deselected, and a new ship of its name
+// would be sent without a halo.
+TEST_F(MapView, DrawFollowsTheWorldAndSelectionLetsGoOfAShipThatLeaves) {
+    auto map = std::make_shared<MapViewController>(nullptr);
     Model* world = Model::get();
     world->add_island(std::make_shared<Island>("Isle", Point(10., 10.), 100., 0.));
     world->add_ship(create_ship("C", "Tanker", Point(0., 0.)));
@@ -87,15 +89,7 @@ TEST_F(MapView, DrawFollowsTheWorldAndListsTheOutsideInNameOrder) {
                           "A, B outside the map\n");
     EXPECT_EQ(icon_at(*map, "Isle"), "100,200");
     EXPECT_EQ(icon_at(*map, "A"), "310,310");
-    world->detach(map);
-}
 
-// A sunk ship left selected could never be deselected, and a new ship of
-// its name would be sent without a halo.
-TEST_F(MapView, SelectionLetsGoOfAShipThatLeavesAndHoldsANameOnce) {
-    auto map = std::make_shared<MapViewController>(nullptr);
-    Model* world = Model::get();
-    world->attach(map);
     const std::list<std::string> victim = {"Victim"};
     for (int life = 0; life < 2; ++life) {
         world->add_ship(create_ship("Victim", "Tanker", Point(0., 0.)));

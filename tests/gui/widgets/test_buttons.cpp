@@ -15,8 +15,7 @@ const char* const normal_c = "GUIImages/button.bmp";
 const char* const hovered_c = "GUIImages/button2.bmp";
 const char* const pressed_c = "GUIImages/button3.bmp";
 
-class Test_box : public GUI::MsgNew {
-public:
+struct Test_box : GUI::MsgNew {
     explicit Test_box(const std::vector<GUI::Button*>& row) : MsgNew(300, 100, "Close me?", row) {}
     void pop_up(int) override {}
 };
