@@ -26,10 +26,7 @@ struct Rival : GUI::Controller {
     Rival*& other;
     std::vector<std::string> log;
     Rival(Rival*& self_, Rival*& other_) : self(self_), other(other_) {}
-    ~Rival() override {
-        lose_focus();
-        self = nullptr;
-    }
+    ~Rival() override { self = nullptr; }
     bool handle_mouse_down(GUI::DispPoint) override {
         other->lose_focus();
         log.push_back("down");
@@ -164,7 +161,6 @@ TEST_F(Loop, OnlyABareCommandQQuits) {
               std::to_string(KMOD_LMETA | KMOD_LSHIFT) + std::to_string(KMOD_LMETA | KMOD_CAPS));
 }
 
-// What `stats` reports covers only the frames since it last asked.
 TEST(FrameStats, RateMedianAndSlowFramesComeFromTheFramesSinceTheLastReading) {
     GUI::FrameStats stats;
     for (int i = 0; i < 100; ++i)

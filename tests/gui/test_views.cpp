@@ -99,8 +99,7 @@ TEST_F(Views, DetachingSiblingsKeepsTheOthersInTheirStackingOrder) {
         EXPECT_TRUE(stack->is_subview(left));
 }
 
-// An event nobody handles climbs to the window with shifted positions, which
-// also shows where the refusals left the view.
+// An unhandled click bubbles up with shifted positions: where refusals left the view.
 TEST_F(Views, TreeErrorsLeaveTheTreeAloneAndUnhandledClicksBubbleUp) {
     View* a = attach(new View(100, 100), P(100, 100));
     View* nested = new View(20, 20);
@@ -149,8 +148,7 @@ TEST_F(Views, MovingOneIconAmongTenThousandRecompositesOnlyItsAncestors) {
     }
 }
 
-// A copy is drawn by blitting, which skips the keyed pixels; a thin outline
-// leaves a hole.
+// A copy is drawn by blitting, which skips keyed pixels; a thin outline leaves a hole.
 TEST(Images, KeyedCopiesAndOutlinesShowWhatIsBelowWhereTheyAreTransparent) {
     GUIImage keyed(4, 4, true, default_color_key_c);
     SDL_FillRect(keyed, nullptr, SDL_MapRGB(keyed->format, 255, 0, 0));

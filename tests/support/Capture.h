@@ -14,7 +14,6 @@ public:
     Output_capture() : previous(std::cout.rdbuf(buffer.rdbuf())) {}
     ~Output_capture() { std::cout.rdbuf(previous); }
 
-    // What was written since the last take.
     std::string take() {
         std::string result = buffer.str();
         buffer.str("");

@@ -16,8 +16,7 @@ using P = GUI::DispPoint;
 
 // The process's one window (SDL allows no second), made by the test main.
 GUI::Window& test_window();
-// SDL's dummy drivers (else SDL 1.2 may pick a text-mode driver that writes to
-// standard output), the resource folder and the program's number format.
+// SDL's dummy drivers (no text-mode one on stdout), resources, the number format.
 void set_up_process();
 
 // Events go through SDL's queue so that the real loop hands them out.

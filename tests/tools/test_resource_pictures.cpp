@@ -1,5 +1,4 @@
-// The program checks the pictures' sizes at start-up; these check the keys the
-// widgets assume, through SDL's own BMP loader.
+// The keys the widgets assume, through SDL's own BMP loader (start-up checks sizes).
 
 #include "gui/Drawing.h"
 

@@ -64,9 +64,8 @@ TEST_F(MapView, PixelsFloorFromTheBottomLeftAndGridLabelsNameTheWorldValueAtThei
     expect_label(map, "16", P(0, 36));
 }
 
-// Icons off the map are parked out of sight and named in name order. A sunk
-// ship left selected could never be deselected, and a new ship of its name
-// would be sent without a halo.
+// Icons off the map are parked and listed in name order. A sunk ship left selected
+// could not be deselected, and a new ship of its name would be sent without a halo.
 TEST_F(MapView, DrawFollowsTheWorldAndSelectionLetsGoOfAShipThatLeaves) {
     auto map = std::make_shared<MapViewController>(nullptr);
     Model* world = Model::get();

@@ -89,7 +89,6 @@ TEST_F(TextField, TypingEditingAndClicksFollowTheKeyboardAndThePointer) {
     EXPECT_NE(out.take().find("LOSTTTTT FOCUSSSSS\n"), std::string::npos);
 }
 
-// A point maps to the nearer gap of the letter it hits.
 TEST_F(Text, TextWrapsOrWidensAndClicksMapToTheNearerGap) {
     GUI::TextView view(100, 100, false, false);
     view.set_text(std::string(12, 'm'));
@@ -116,7 +115,6 @@ TEST_F(Text, TextWrapsOrWidensAndClicksMapToTheNearerGap) {
     EXPECT_EQ(short_text.index_at_pos(P(5, 39)), 3) << "below the last line";
 }
 
-// A dialogue box's field has room for one line: a long entry slides along it.
 TEST_F(TextField, AFieldOneLineHighSlidesItsTextToKeepTheCursorInView) {
     auto* box = attach(new GUI::TextBox(290, 20), P(50, 50));
     GUI::TextField* field = box->get_text_field();
