@@ -44,8 +44,7 @@ using Icon = Views_test;
 
 TEST_F(Icon, SelectionHaloIsTheSilhouetteGrownByOnePixelAndGoesWithTheSelection) {
     const GUIImage picture("images/blip.bmp", false, white_c);
-    const int w = picture.getw();
-    const int h = picture.geth();
+    const int w = picture.getw(), h = picture.geth();
     GUI::View holder(1, 1);
     auto* impl = new SimObjViewImpl("Ajax", picture, nullptr);
     holder.attach_subview(impl, P(0, 0));

@@ -12,17 +12,6 @@
 using Text = Window_test;
 using TextField = Window_test;
 
-// Alpha plays no part in a glyph, so it must not split the cache.
-TEST_F(Text, GlyphCacheRendersEachCharSizeAndColourOnce) {
-    const SDL_Color black = {0, 0, 0, 0};
-    GUILetter* a = GUILetter::get_letter('a', 18, black);
-    EXPECT_EQ(GUILetter::get_letter('a', 18, black), a);
-    EXPECT_EQ(GUILetter::get_letter('a', 18, SDL_Color{0, 0, 0, 200}), a);
-    EXPECT_NE(GUILetter::get_letter('a', 18, SDL_Color{0, 0, 1, 0}), a);
-    EXPECT_NE(GUILetter::get_letter('a', 24, black), a);
-    EXPECT_NE(GUILetter::get_letter('b', 18, black), a);
-}
-
 // Counted in frames of at least 25 ms: the repeat starts after half a second.
 // Keys after the box is gone, one still held, must reach nothing of it.
 TEST_F(TextField, HeldKeyRepeatsUntilItComesUpOrItsFieldIsDestroyed) {
@@ -89,7 +78,16 @@ TEST_F(TextField, TypingEditingAndClicksFollowTheKeyboardAndThePointer) {
     EXPECT_NE(out.take().find("LOSTTTTT FOCUSSSSS\n"), std::string::npos);
 }
 
-TEST_F(Text, TextWrapsOrWidensAndClicksMapToTheNearerGap) {
+// Alpha plays no part in a glyph, so it must not split the cache.
+TEST_F(Text, GlyphsRenderOnceAndTextWrapsOrWidensAndClicksMapToTheNearerGap) {
+    const SDL_Color black = {0, 0, 0, 0};
+    GUILetter* a = GUILetter::get_letter('a', 18, black);
+    EXPECT_EQ(GUILetter::get_letter('a', 18, black), a);
+    EXPECT_EQ(GUILetter::get_letter('a', 18, SDL_Color{0, 0, 0, 200}), a);
+    EXPECT_NE(GUILetter::get_letter('a', 18, SDL_Color{0, 0, 1, 0}), a);
+    EXPECT_NE(GUILetter::get_letter('a', 24, black), a);
+    EXPECT_NE(GUILetter::get_letter('b', 18, black), a);
+
     GUI::TextView view(100, 100, false, false);
     view.set_text(std::string(12, 'm'));
     const auto& letters = view.get_letters();
