@@ -18,8 +18,7 @@ TEST_F(BridgeView, ObjectsWithin200MilesStandOnTheHorizonAtTheirRelativeBearing)
     expect_label(bridge, "Ajax", P(0, 0));
     auto look = [&](double course) {
         own->set_course_and_speed(course, 0.);
-        out.take(); // only what the draw writes is checked
-        bridge.draw();
+        return captured([&] { bridge.draw(); });
     };
     for (const char* name : {"Ajax", "East", "Isle", "South"})
         bridge.describe_name(name, "Island");
@@ -43,11 +42,10 @@ TEST_F(BridgeView, ObjectsWithin200MilesStandOnTheHorizonAtTheirRelativeBearing)
     bridge.update_location("East", Point(0., 200.));
     bridge.update_location("Isle", Point(0., 200.1));
     bridge.update_location("Ghost", Point(0., 300.)); // never introduced: too far to need an icon
-    look(0.);
-    EXPECT_EQ(out.take(), "Bridge view from Ajax position (0.00, 0.00) heading 0.00\n"
-                          "checking East\n"
-                          "drawing East at position 100, 6\n"
-                          "checking South\n");
+    EXPECT_EQ(look(0.), "Bridge view from Ajax position (0.00, 0.00) heading 0.00\n"
+                        "checking East\n"
+                        "drawing East at position 100, 6\n"
+                        "checking South\n");
     EXPECT_EQ(icon_at(bridge, "Isle"), "60,210");
 }
 
@@ -62,9 +60,7 @@ TEST_F(BridgeView, SunkShipShowsOnlyWavesOnEveryLaterDraw) {
 
     tanker->receive_hit(1, nullptr);
     Model::get()->update();
-    out.take();
-    bridge->draw();
-    EXPECT_EQ(out.take(), "Bridge view from Valdez sunk at (3.00, 4.00)\n");
+    EXPECT_EQ(captured([&] { bridge->draw(); }), "Bridge view from Valdez sunk at (3.00, 4.00)\n");
     for (const auto& icon : bridge->get_obj_images())
         EXPECT_FALSE(bridge->is_subview(icon.second.get())) << icon.first;
     const GUIImage wave("images/wave.bmp", true, default_color_key_c);
@@ -80,7 +76,5 @@ TEST_F(BridgeView, SunkShipShowsOnlyWavesOnEveryLaterDraw) {
     other->receive_hit(1, nullptr);
     Model::get()->update();
     EXPECT_EQ(bridge->get_obj_images().count("Bravo"), 0u);
-    out.take();
-    bridge->draw();
-    EXPECT_EQ(out.take(), "Bridge view from Valdez sunk at (3.00, 4.00)\n");
+    EXPECT_EQ(captured([&] { bridge->draw(); }), "Bridge view from Valdez sunk at (3.00, 4.00)\n");
 }

@@ -82,10 +82,9 @@ TEST_F(MapView, DrawFollowsTheWorldAndSelectionLetsGoOfAShipThatLeaves) {
     world->get_ship_ptr("C")->set_course_and_speed(180., 10.);
     for (int tick = 0; tick < 120; ++tick)
         world->update();
-    out.take();
-    map->draw();
-    EXPECT_EQ(out.take(), "Display size: 300, scale: 0.20, origin: (-10.00, -10.00)\n"
-                          "A, B outside the map\n");
+    EXPECT_EQ(captured([&] { map->draw(); }),
+              "Display size: 300, scale: 0.20, origin: (-10.00, -10.00)\n"
+              "A, B outside the map\n");
     EXPECT_EQ(icon_at(*map, "Isle"), "100,200");
     EXPECT_EQ(icon_at(*map, "A"), "310,310");
 
