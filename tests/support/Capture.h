@@ -49,8 +49,7 @@ template <typename Exception, typename F> std::string thrown(F&& action) {
 }
 
 // What a long run writes only costs memory and time.
-class Null_buffer : public std::streambuf {
-protected:
+struct Null_buffer : std::streambuf {
     int overflow(int c) override { return c; }
 };
 
