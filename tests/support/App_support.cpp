@@ -38,7 +38,6 @@ Dialogue_places dialogue_places() {
     auto* field = find_view<GUI::TextField>();
     if (!box || !field)
         return at;
-    at.open = true;
     at.field = centre_of(*field);
     // "Enter" is the first button, and buttons fill the row from the right.
     for (int x = 0; x < box->get_w(); x += 4)
@@ -60,8 +59,7 @@ void App_test::SetUp() {
 }
 
 void App_test::TearDown() {
-    // A dialogue box's text field and a running world have timers: they must
-    // go with the box and with a pause.
+    // A dialogue box's text field and a running world have timers.
     EXPECT_EQ(GUI::App::get()->timer_command_count(), timers) << "a test left something running";
     for (SDL_Event left; SDL_PollEvent(&left);) {
     }

@@ -10,11 +10,9 @@
 
 #include <string>
 
-// The one controller of the process, made with the start-up world by the
-// test main; the tests share it and its window.
+// The process's one controller, with the start-up world and the window.
 GUI_Controller& controller();
-// Hands text to the controller's own console, as if typed on its input;
-// type_console then runs frames until the console has worked through it.
+// Typed on the console's input; type_console also waits until it is worked through.
 void console_input(const std::string& text);
 void type_console(const std::string& text);
 
@@ -29,9 +27,8 @@ struct Places {
     P free_sea;   // the world point (40, 40) on the map
 };
 Places places();
-// The dialogue box on top, when one is open.
+// The dialogue box on top; all (0, 0) when none is open.
 struct Dialogue_places {
-    bool open = false;
     P field, enter, cancel;
 };
 Dialogue_places dialogue_places();

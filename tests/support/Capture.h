@@ -8,16 +8,12 @@
 #include <streambuf>
 #include <string>
 
-// Captures everything written to std::cout while alive. The stream's number
-// format is untouched, so captured text is exactly what the program prints.
+// What std::cout gets while it lives, in the stream's own number format.
 class Output_capture {
 public:
     Output_capture() : previous(std::cout.rdbuf(buffer.rdbuf())) {}
     ~Output_capture() { std::cout.rdbuf(previous); }
-    Output_capture(const Output_capture&) = delete;
-    Output_capture& operator=(const Output_capture&) = delete;
 
-    // Returns what was written so far and starts afresh.
     std::string take() {
         std::string result = buffer.str();
         buffer.str("");
@@ -42,8 +38,7 @@ inline bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-// The message of the `Exception` (the simulation's or the toolkit's Error)
-// that `action` throws, or "no error".
+// The message of the `Exception` that `action` throws, or "no error".
 template <typename Exception, typename F> std::string thrown(F&& action) {
     try {
         action();
@@ -54,8 +49,7 @@ template <typename Exception, typename F> std::string thrown(F&& action) {
 }
 
 // What a long run writes only costs memory and time.
-class Null_buffer : public std::streambuf {
-protected:
+struct Null_buffer : std::streambuf {
     int overflow(int c) override { return c; }
 };
 

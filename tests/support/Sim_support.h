@@ -22,7 +22,6 @@ template <typename T> std::string description(const T& object) {
     return captured([&object] { object.describe(); });
 }
 
-// A ship of the given kind, made by the factory and added to the world.
 inline std::shared_ptr<Ship> launch(const std::string& type, const std::string& name,
                                     Point position) {
     auto ship = create_ship(name, type, position);
@@ -30,8 +29,7 @@ inline std::shared_ptr<Ship> launch(const std::string& type, const std::string& 
     return ship;
 }
 
-// Every simulation test starts and ends with an empty world, so that no test
-// depends on another's leftovers or on the order tests run in.
+// No test may depend on another's leftovers in the world.
 class Sim_test : public ::testing::Test {
 protected:
     void SetUp() override { Model::get()->clear(); }

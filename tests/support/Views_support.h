@@ -1,19 +1,18 @@
 #ifndef FLOTILLA_TESTS_SUPPORT_VIEWS_SUPPORT_H
 #define FLOTILLA_TESTS_SUPPORT_VIEWS_SUPPORT_H
 
+#include "support/Sim_support.h"
 #include "support/Window_support.h"
 
 #include "gui/Drawing.h"
 #include "gui/GUIImage.h"
 #include "gui/GUILetter.h"
-#include "sim/Model.h"
 #include "views/GUI_based_view.h"
 
 const SDL_Color white_c = {255, 255, 255, 0};
 const SDL_Color magenta_c = {255, 0, 255, 0};
 
-// The views watch the world, a singleton: every test starts and ends with it
-// empty.
+// The views watch the world, which every test leaves empty.
 class Views_test : public Window_test {
 protected:
     void SetUp() override { Model::get()->clear(); }
@@ -27,9 +26,11 @@ inline std::string str(P p) {
     return std::to_string(p.x) + "," + std::to_string(p.y);
 }
 
-// The text must show exactly as the toolkit renders it: white on the glyphs
-// and nowhere else in its box (and two columns past it, so a longer number
-// is caught).
+inline std::string icon_at(const GUI_based_view& view, const std::string& name) {
+    return str(view.get_obj_images().at(name)->get_rel_pos());
+}
+
+// White exactly on the toolkit's glyphs, also two columns on (a longer number).
 inline void expect_label(const GUI_based_view& view, const std::string& text, P at) {
     const GUIImage glyphs(createText2(text, 12, white_c));
     int wrong = 0;

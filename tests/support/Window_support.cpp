@@ -3,16 +3,15 @@
 #include "gui/App.h"
 #include "gui/Drawing.h"
 
-#include <SDL_ttf.h>
-#include <unistd.h>
-
 #include <cctype>
 #include <cstdlib>
 
-void use_dummy_drivers() {
+void set_up_process() {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     setenv("FLOTILLA_RESOURCES", FLOTILLA_RESOURCE_DIR, 1);
+    std::cout.setf(std::ios::fixed, std::ios::floatfield);
+    std::cout.precision(2);
 }
 
 void push_mouse(Uint8 type, P at, P rel, Uint8 button, Uint8 held) {
@@ -61,17 +60,18 @@ bool is_color(SDL_Surface* surface, int x, int y, SDL_Color color) {
     return getpixel(surface, x, y) == SDL_MapRGB(surface->format, color.r, color.g, color.b);
 }
 
+int differing_pixels(SDL_Surface* picture, SDL_Surface* surface) {
+    int count = 0;
+    for (int y = 0; y < picture->h; ++y)
+        for (int x = 0; x < picture->w; ++x)
+            count += getpixel(picture, x, y) != getpixel(surface, x, y);
+    return count;
+}
+
 bool same_color(SDL_Surface* surface, int x, int y, SDL_Surface* picture, int px, int py) {
     Uint8 r, g, b;
     SDL_GetRGB(getpixel(picture, px, py), picture->format, &r, &g, &b);
     return getpixel(surface, x, y) == SDL_MapRGB(surface->format, r, g, b);
-}
-
-void Window_test::SetUpTestSuite() {
-    if (!TTF_WasInit()) {
-        ASSERT_EQ(TTF_Init(), 0);
-    }
-    ASSERT_EQ(chdir(FLOTILLA_RESOURCE_DIR), 0);
 }
 
 void Window_test::TearDown() {

@@ -14,12 +14,10 @@
 
 using P = GUI::DispPoint;
 
-// The one window of the test process (a process may open only one), made by
-// the test main under SDL's dummy drivers before any test runs.
+// The process's one window (SDL allows no second), made by the test main.
 GUI::Window& test_window();
-// Without these SDL 1.2 falls back to a text-mode driver that writes to
-// standard output; with them no display or sound device is needed.
-void use_dummy_drivers();
+// SDL's dummy drivers (no text-mode one on stdout), resources, the number format.
+void set_up_process();
 
 // Events go through SDL's queue so that the real loop hands them out.
 void push_mouse(Uint8 type, P at, P rel = P(0, 0), Uint8 button = SDL_BUTTON_LEFT, Uint8 held = 0);
@@ -43,13 +41,11 @@ inline void key(int sym, int mod = KMOD_NONE) {
 // Letters and digits; capitals with the shift key held.
 void type_text(const std::string& text);
 
-// Runs up to `count` real frames of the test window and returns how many ran
-// (fewer when a quit came); whatever is queued is handled in the first.
+// Real frames; fewer ran when a quit came. The first handles whatever is queued.
 int run_frames(int count = 1);
 // The deepest view under a window point.
 GUI::View* view_at(P at);
-// The first view of type V found under the window, searching from the top
-// left: where the views are, read from the views themselves.
+// The first view of type V found under the window, from the top left.
 template <typename V> V* find_view() {
     const P size = test_window().get_dim();
     for (int y = 0; y < size.y; y += 4)
@@ -64,15 +60,14 @@ inline P centre_of(const GUI::View& view) {
 }
 
 bool is_color(SDL_Surface* surface, int x, int y, SDL_Color color);
+// How many pixels of `picture` `surface` shows otherwise at the same place.
+int differing_pixels(SDL_Surface* picture, SDL_Surface* surface);
 // Whether pixel (x, y) of `surface` shows pixel (px, py) of `picture`.
 bool same_color(SDL_Surface* surface, int x, int y, SDL_Surface* picture, int px, int py);
 
-// A test on the window: the pictures and font are found by relative paths in
-// the resource folder, the loop's traces stay out of the log, and the test's
-// one view on the main view goes with the test.
+// The test's one view on the main view goes with the test.
 class Window_test : public ::testing::Test {
 protected:
-    static void SetUpTestSuite();
     void TearDown() override;
 
     static GUI::View* main_view() { return test_window().get_main_view(); }

@@ -28,15 +28,12 @@ void type_console(const std::string& text) {
 }
 
 int main(int argc, char** argv) {
-    use_dummy_drivers();
-    std::cout.setf(std::ios::fixed, std::ios::floatfield);
-    std::cout.precision(2);
+    set_up_process();
     ::testing::InitGoogleTest(&argc, argv);
     if (GTEST_FLAG_GET(list_tests))
         return RUN_ALL_TESTS();
 
-    // The console beside the window reads standard input: through a pipe
-    // the tests type into it.
+    // The console reads standard input: a pipe the tests write into.
     int fds[2];
     if (pipe(fds) != 0 || dup2(fds[0], STDIN_FILENO) < 0)
         return 1;
@@ -51,8 +48,7 @@ int main(int argc, char** argv) {
     }
     const int result = RUN_ALL_TESTS();
     delete the_controller;
-    // The application outlives the controller: a timer command left behind
-    // would call into a destroyed one at the next frame.
+    // A timer command left behind would call into the destroyed controller.
     if (GUI::App::get()->timer_command_count() != 0) {
         std::cerr << "the controller left timer commands behind\n";
         return 1;

@@ -1,5 +1,8 @@
 #include "support/Window_support.h"
 
+#include <SDL_ttf.h>
+#include <unistd.h>
+
 namespace {
 GUI::Window* the_window = nullptr;
 }
@@ -9,12 +12,12 @@ GUI::Window& test_window() {
 }
 
 int main(int argc, char** argv) {
-    use_dummy_drivers();
-    std::cout.setf(std::ios::fixed, std::ios::floatfield);
-    std::cout.precision(2);
+    set_up_process();
     ::testing::InitGoogleTest(&argc, argv);
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) < 0) {
-        std::cerr << "SDL_Init failed: " << SDL_GetError() << '\n';
+    // The tests find pictures and the font by paths relative to the resources.
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) < 0 || TTF_Init() < 0 ||
+        chdir(FLOTILLA_RESOURCE_DIR) != 0) {
+        std::cerr << "no SDL, font library or resource folder: " << SDL_GetError() << '\n';
         return 1;
     }
     the_window = new GUI::Window(600, 600, "", 256, 0);

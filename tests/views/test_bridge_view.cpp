@@ -1,34 +1,24 @@
 #include "support/Views_support.h"
 
 #include "gui/Colors.h"
-#include "sim/Ship.h"
-#include "sim/Ship_factory.h"
 #include "views/Bridge_view.h"
 
 #include <memory>
 
-namespace {
-std::string icon_at(const GUI_based_view& view, const std::string& name) {
-    return str(view.get_obj_images().at(name)->get_rel_pos());
-}
-} // namespace
-
 using BridgeView = Views_test;
 
-// Relative bearing -90 .. 90 spans the view under column labels in degrees;
-// the own ship, anything abeam or astern, and anything past 200 nm are out of
-// sight, and those past 200 nm are not even looked at.
+// Bearings -90 .. 90 span the view under their labels; anything abeam, astern or
+// past 200 nm is out of sight, and what is past 200 nm is not even looked at.
 TEST_F(BridgeView, ObjectsWithin200MilesStandOnTheHorizonAtTheirRelativeBearing) {
     auto own = create_ship("Ajax", "Cruiser", Point(0., 0.));
     Bridge_view bridge(nullptr, own);
     const char* const columns[] = {"-72", "-18", "36", "90"};
     for (int j = 0; j < 4; ++j)
-        expect_label(bridge, columns[j], GUI::DispPoint(16 + 60 * j, 37));
-    expect_label(bridge, "Ajax", GUI::DispPoint(0, 0));
+        expect_label(bridge, columns[j], P(16 + 60 * j, 37));
+    expect_label(bridge, "Ajax", P(0, 0));
     auto look = [&](double course) {
         own->set_course_and_speed(course, 0.);
-        out.take(); // only what the draw writes is checked
-        bridge.draw();
+        return captured([&] { bridge.draw(); });
     };
     for (const char* name : {"Ajax", "East", "Isle", "South"})
         bridge.describe_name(name, "Island");
@@ -52,20 +42,17 @@ TEST_F(BridgeView, ObjectsWithin200MilesStandOnTheHorizonAtTheirRelativeBearing)
     bridge.update_location("East", Point(0., 200.));
     bridge.update_location("Isle", Point(0., 200.1));
     bridge.update_location("Ghost", Point(0., 300.)); // never introduced: too far to need an icon
-    look(0.);
-    EXPECT_EQ(out.take(), "Bridge view from Ajax position (0.00, 0.00) heading 0.00\n"
-                          "checking East\n"
-                          "drawing East at position 100, 6\n"
-                          "checking South\n");
+    EXPECT_EQ(look(0.), "Bridge view from Ajax position (0.00, 0.00) heading 0.00\n"
+                        "checking East\n"
+                        "drawing East at position 100, 6\n"
+                        "checking South\n");
     EXPECT_EQ(icon_at(bridge, "Isle"), "60,210");
 }
 
 // An icon whose ship sinks after the view's own must not be detached twice.
 TEST_F(BridgeView, SunkShipShowsOnlyWavesOnEveryLaterDraw) {
-    auto tanker = create_ship("Valdez", "Tanker", Point(3., 4.));
-    auto other = create_ship("Bravo", "Tanker", Point(0., 20.));
-    Model::get()->add_ship(tanker);
-    Model::get()->add_ship(other);
+    auto tanker = launch("Tanker", "Valdez", Point(3., 4.));
+    auto other = launch("Tanker", "Bravo", Point(0., 20.));
     auto bridge = std::make_shared<Bridge_view>(nullptr, tanker);
     Model::get()->attach(bridge);
     bridge->describe_name("Bravo", "Tanker");
@@ -73,9 +60,7 @@ TEST_F(BridgeView, SunkShipShowsOnlyWavesOnEveryLaterDraw) {
 
     tanker->receive_hit(1, nullptr);
     Model::get()->update();
-    out.take();
-    bridge->draw();
-    EXPECT_EQ(out.take(), "Bridge view from Valdez sunk at (3.00, 4.00)\n");
+    EXPECT_EQ(captured([&] { bridge->draw(); }), "Bridge view from Valdez sunk at (3.00, 4.00)\n");
     for (const auto& icon : bridge->get_obj_images())
         EXPECT_FALSE(bridge->is_subview(icon.second.get())) << icon.first;
     const GUIImage wave("images/wave.bmp", true, default_color_key_c);
@@ -91,7 +76,5 @@ TEST_F(BridgeView, SunkShipShowsOnlyWavesOnEveryLaterDraw) {
     other->receive_hit(1, nullptr);
     Model::get()->update();
     EXPECT_EQ(bridge->get_obj_images().count("Bravo"), 0u);
-    out.take();
-    bridge->draw();
-    EXPECT_EQ(out.take(), "Bridge view from Valdez sunk at (3.00, 4.00)\n");
+    EXPECT_EQ(captured([&] { bridge->draw(); }), "Bridge view from Valdez sunk at (3.00, 4.00)\n");
 }

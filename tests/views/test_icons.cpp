@@ -23,16 +23,15 @@ bool silhouette_near(const GUIImage& picture, int x, int y) {
 }
 
 // An icon as a tree of views that own their pixels: what shared looks must show.
-class Reference_icon : public GUI::View {
-public:
+struct Reference_icon : GUI::View {
     Reference_icon(const std::string& name, const GUIImage& picture) : GUI::View(1, 1) {
         part = new SimObjViewImpl(name, picture, nullptr);
         auto* label = new GUI::TextView(50, 12, false, false);
         resize(std::max(part->get_w(), label->get_w()), part->get_h());
         fill_with_color(magenta_c);
         set_clear_color(magenta_c);
-        attach_subview(part, GUI::DispPoint(0, 0));
-        attach_subview(label, GUI::DispPoint(0, 0));
+        attach_subview(part, P(0, 0));
+        attach_subview(label, P(0, 0));
         label->set_text(name);
         label->set_text_color(white_c);
     }
@@ -45,13 +44,12 @@ using Icon = Views_test;
 
 TEST_F(Icon, SelectionHaloIsTheSilhouetteGrownByOnePixelAndGoesWithTheSelection) {
     const GUIImage picture("images/blip.bmp", false, white_c);
-    const int w = picture.getw();
-    const int h = picture.geth();
+    const int w = picture.getw(), h = picture.geth();
     GUI::View holder(1, 1);
     auto* impl = new SimObjViewImpl("Ajax", picture, nullptr);
-    holder.attach_subview(impl, GUI::DispPoint(0, 0));
+    holder.attach_subview(impl, P(0, 0));
     impl->toggle_select();
-    EXPECT_EQ(str(GUI::DispPoint(impl->get_w(), impl->get_h())), str(GUI::DispPoint(w + 4, h + 4)));
+    EXPECT_EQ(str(P(impl->get_w(), impl->get_h())), str(P(w + 4, h + 4)));
     // The picture sits one pixel in, over the halo: its silhouette grown by one.
     int wrong = 0;
     for (int y = 0; y < h + 4; ++y)
@@ -65,7 +63,7 @@ TEST_F(Icon, SelectionHaloIsTheSilhouetteGrownByOnePixelAndGoesWithTheSelection)
     EXPECT_EQ(wrong, 0);
 
     impl->toggle_select();
-    EXPECT_EQ(str(GUI::DispPoint(impl->get_w(), impl->get_h())), str(GUI::DispPoint(w, h)));
+    EXPECT_EQ(str(P(impl->get_w(), impl->get_h())), str(P(w, h)));
     wrong = 0;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
@@ -75,8 +73,7 @@ TEST_F(Icon, SelectionHaloIsTheSilhouetteGrownByOnePixelAndGoesWithTheSelection)
 
 // Through repeated selections, and where the view's edges cut the icons off.
 TEST_F(Icon, SharedLooksDrawTheSamePixelsAsIconsWithTheirOwnViews) {
-    const GUI::DispPoint places[] = {GUI::DispPoint(10, 5), GUI::DispPoint(-7, -4),
-                                     GUI::DispPoint(95, 40), GUI::DispPoint(30, 8)};
+    const P places[] = {P(10, 5), P(-7, -4), P(95, 40), P(30, 8)};
     const char* const names[] = {"Ajax", "Treasure_Island", "S1234", "W"};
     for (const char* file : {"images/blip.bmp", "images/island_front.bmp"}) {
         const GUIImage picture(file, false, white_c);
@@ -95,23 +92,17 @@ TEST_F(Icon, SharedLooksDrawTheSamePixelsAsIconsWithTheirOwnViews) {
                     old_style->part->toggle_select();
                     icon->toggle_select();
                 }
-                EXPECT_EQ(str(GUI::DispPoint(icon->get_w(), icon->get_h())),
-                          str(GUI::DispPoint(old_style->get_w(), old_style->get_h())));
+                EXPECT_EQ(str(P(icon->get_w(), icon->get_h())),
+                          str(P(old_style->get_w(), old_style->get_h())));
             }
             reference.refresh();
             drawn.refresh();
-            int wrong = 0;
-            for (int y = 0; y < 60; ++y)
-                for (int x = 0; x < 120; ++x)
-                    wrong += getpixel(reference.get_display_ptr(), x, y) !=
-                             getpixel(drawn.get_display_ptr(), x, y);
-            EXPECT_EQ(wrong, 0) << file << " after " << toggles << " toggles";
+            EXPECT_EQ(differing_pixels(reference.get_display_ptr(), drawn.get_display_ptr()), 0)
+                << file << " after " << toggles << " toggles";
         }
     }
-}
 
-// Thousands of icons must not each own their pixels.
-TEST_F(Icon, IconsOfOneKindAndOneNameShareTheirLooks) {
+    // Thousands of icons must not each own their pixels.
     auto blip = IconPicture::for_file("images/blip.bmp");
     EXPECT_EQ(IconPicture::for_file("images/blip.bmp"), blip);
     EXPECT_NE(IconPicture::for_file("images/ship_front.bmp"), blip);
@@ -137,20 +128,15 @@ TEST_F(Icon, SpritesCopyWhatAKeyedBlitCopiesInEveryPixelSize) {
             SDL_BlitSurface(source, nullptr, picture, nullptr);
             SDL_SetColorKey(picture, SDL_SRCCOLORKEY, key);
             const GUI::Sprite sprite(picture, [key](std::uint32_t pixel) { return pixel == key; });
-            for (const GUI::DispPoint at : {GUI::DispPoint(3, 2), GUI::DispPoint(-5, -3),
-                                            GUI::DispPoint(61 - source->w / 2, 7)}) {
+            for (const P at : {P(3, 2), P(-5, -3), P(61 - source->w / 2, 7)}) {
                 GUIImage blitted(SDL_CreateRGBSurface(SDL_SWSURFACE, 61, 13, bits, 0, 0, 0, 0));
                 GUIImage drawn(SDL_CreateRGBSurface(SDL_SWSURFACE, 61, 13, bits, 0, 0, 0, 0));
                 SDL_FillRect(blitted, nullptr, SDL_MapRGB(blitted->format, 127, 176, 212));
                 SDL_FillRect(drawn, nullptr, SDL_MapRGB(drawn->format, 127, 176, 212));
                 SDL_Rect where = {static_cast<Sint16>(at.x), static_cast<Sint16>(at.y), 0, 0};
                 SDL_BlitSurface(picture, nullptr, blitted, &where);
-                sprite.draw(drawn, at, GUI::DispPoint(source->w, source->h));
-                int wrong = 0;
-                for (int y = 0; y < 13; ++y)
-                    for (int x = 0; x < 61; ++x)
-                        wrong += getpixel(blitted, x, y) != getpixel(drawn, x, y);
-                EXPECT_EQ(wrong, 0) << bits << " bits at " << str(at);
+                sprite.draw(drawn, at, P(source->w, source->h));
+                EXPECT_EQ(differing_pixels(blitted, drawn), 0) << bits << " bits at " << str(at);
             }
         }
         SDL_FreeSurface(text);

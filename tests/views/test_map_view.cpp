@@ -1,9 +1,5 @@
 #include "support/Views_support.h"
 
-#include "sim/Island.h"
-#include "sim/Model.h"
-#include "sim/Ship.h"
-#include "sim/Ship_factory.h"
 #include "views/MapViewController.h"
 #include "views/Map_view.h"
 
@@ -16,10 +12,9 @@ namespace {
 const double nan_c = std::numeric_limits<double>::quiet_NaN();
 
 std::string pixel_of(const Map_view& map, Point location) {
-    int x = -1;
-    int y = -1;
+    int x = -1, y = -1;
     const bool inside = map.get_subscripts(x, y, location);
-    return str(GUI::DispPoint(x, y)) + (inside ? " inside" : " outside");
+    return str(P(x, y)) + (inside ? " inside" : " outside");
 }
 
 } // namespace
@@ -27,7 +22,7 @@ std::string pixel_of(const Map_view& map, Point location) {
 using MapView = Views_test;
 
 // No int holds the pixels of the far points: they are outside, not undefined.
-TEST_F(MapView, PixelsFloorFromTheBottomLeftAndOnlyTheViewItselfIsInside) {
+TEST_F(MapView, PixelsFloorFromTheBottomLeftAndGridLabelsNameTheWorldValueAtTheirDot) {
     Map_view map(nullptr);
     const std::pair<Point, const char*> cases[] = {
         {Point(0., 0.), "50,250 inside"},      {Point(-10., -10.), "0,300 outside"},
@@ -40,10 +35,7 @@ TEST_F(MapView, PixelsFloorFromTheBottomLeftAndOnlyTheViewItselfIsInside) {
         {Point(nan_c, 0.), "300,300 outside"}, {Point(0., nan_c), "300,300 outside"}};
     for (const auto& c : cases)
         EXPECT_EQ(pixel_of(map, c.first), c.second) << c.first;
-}
 
-TEST_F(MapView, GridLabelsNameTheWorldValueAtTheirDotAndFollowPanningAndZooming) {
-    Map_view map(nullptr);
     // A dot one cell in from the left and at the top of every cell.
     const GUIImage dot("images/dot.bmp", false, white_c);
     int wrong_dot_pixels = 0;
@@ -54,27 +46,28 @@ TEST_F(MapView, GridLabelsNameTheWorldValueAtTheirDotAndFollowPanningAndZooming)
                     wrong_dot_pixels +=
                         !same_color(map.get_image_ptr(), left + x, row + y, dot, x, y);
     EXPECT_EQ(wrong_dot_pixels, 0);
-    const char* const rows[] = {"42", "30", "18", "6", "-6"};
-    const char* const columns[] = {"-6", "6", "18", "30", "42"};
+    const char* const values[] = {"42", "30", "18", "6", "-6"};
     for (int i = 0; i < 5; ++i) {
-        expect_label(map, rows[i], GUI::DispPoint(0, 36 + 60 * i));
-        expect_label(map, columns[i], GUI::DispPoint(16 + 60 * i, 287));
+        expect_label(map, values[i], P(0, 36 + 60 * i));
+        expect_label(map, values[4 - i], P(16 + 60 * i, 287));
     }
 
-    map.set_origin(Point(0.6, 0.6)); // labels round to the nearest whole value
-    expect_label(map, "5", GUI::DispPoint(16, 287));
-    expect_label(map, "53", GUI::DispPoint(0, 36));
+    // Labels round to the nearest whole value and follow panning and zooming.
+    map.set_origin(Point(0.6, 0.6));
+    expect_label(map, "5", P(16, 287));
+    expect_label(map, "53", P(0, 36));
     map.set_origin(default_map_origin_c);
     map.set_scale(0.1);
     EXPECT_EQ(pixel_of(map, Point(0.05, 0.05)), "100,200 inside");
-    EXPECT_EQ(map.dispToPoint(GUI::DispPoint(100, 200)), Point(0., 0.));
-    expect_label(map, "-8", GUI::DispPoint(16, 287));
-    expect_label(map, "16", GUI::DispPoint(0, 36));
+    EXPECT_EQ(map.dispToPoint(P(100, 200)), Point(0., 0.));
+    expect_label(map, "-8", P(16, 287));
+    expect_label(map, "16", P(0, 36));
 }
 
-// Icons off the map are parked out of sight and named in name order.
-TEST_F(MapView, DrawFollowsTheWorldAndListsTheOutsideInNameOrder) {
-    auto map = std::make_shared<Map_view>(nullptr);
+// Icons off the map are parked and listed in name order. A sunk ship left selected
+// could not be deselected, and a new ship of its name would be sent without a halo.
+TEST_F(MapView, DrawFollowsTheWorldAndSelectionLetsGoOfAShipThatLeaves) {
+    auto map = std::make_shared<MapViewController>(nullptr);
     Model* world = Model::get();
     world->add_island(std::make_shared<Island>("Isle", Point(10., 10.), 100., 0.));
     world->add_ship(create_ship("C", "Tanker", Point(0., 0.)));
@@ -84,31 +77,22 @@ TEST_F(MapView, DrawFollowsTheWorldAndListsTheOutsideInNameOrder) {
     map->describe_name("Isle", "Island");
     for (const char* name : {"A", "B", "C"})
         map->describe_name(name, "Cruiser");
-    EXPECT_EQ(str(map->get_obj_images().at("Isle")->get_rel_pos()), "300,300");
+    EXPECT_EQ(icon_at(*map, "Isle"), "300,300");
     world->get_ship_ptr("B")->set_course_and_speed(270., 20.);
     world->get_ship_ptr("C")->set_course_and_speed(180., 10.);
     for (int tick = 0; tick < 120; ++tick)
         world->update();
-    out.take();
-    map->draw();
-    EXPECT_EQ(out.take(), "Display size: 300, scale: 0.20, origin: (-10.00, -10.00)\n"
-                          "A, B outside the map\n");
-    EXPECT_EQ(str(map->get_obj_images().at("Isle")->get_rel_pos()), "100,200");
-    EXPECT_EQ(str(map->get_obj_images().at("A")->get_rel_pos()), "310,310");
-    world->detach(map);
-}
+    EXPECT_EQ(captured([&] { map->draw(); }),
+              "Display size: 300, scale: 0.20, origin: (-10.00, -10.00)\n"
+              "A, B outside the map\n");
+    EXPECT_EQ(icon_at(*map, "Isle"), "100,200");
+    EXPECT_EQ(icon_at(*map, "A"), "310,310");
 
-// A sunk ship left selected could never be deselected, and a new ship of
-// its name would be sent without a halo.
-TEST_F(MapView, SelectionLetsGoOfAShipThatLeavesAndHoldsANameOnce) {
-    auto map = std::make_shared<MapViewController>(nullptr);
-    Model* world = Model::get();
-    world->attach(map);
     const std::list<std::string> victim = {"Victim"};
     for (int life = 0; life < 2; ++life) {
         world->add_ship(create_ship("Victim", "Tanker", Point(0., 0.)));
         map->describe_name("Victim", "Tanker");
-        map->get_obj_images().at("Victim")->handle_mouse_down(GUI::DispPoint(5, 17));
+        map->get_obj_images().at("Victim")->handle_mouse_down(P(5, 17));
         EXPECT_EQ(map->get_selected_ships(), victim);
         world->get_ship_ptr("Victim")->receive_hit(1, nullptr);
         world->update();

@@ -6,13 +6,11 @@
 
 #include <tuple>
 
-using GUI::DispPoint;
-
 using Slider = Window_test;
 
 // The slider spans window x 100 to 299 on the row y = 110.
 TEST_F(Slider, HorizontalDragPastEitherEndHoldsThereUntilThePointerReturns) {
-    auto* slider = attach(new GUI::Value_Horiz_Slider(200), DispPoint(100, 100));
+    auto* slider = attach(new GUI::Value_Horiz_Slider(200), P(100, 100));
     press(P(150, 110));
     run_frames(1);
     EXPECT_DOUBLE_EQ(slider->get_percent(), 0.25);
@@ -33,7 +31,7 @@ TEST_F(Slider, HorizontalDragPastEitherEndHoldsThereUntilThePointerReturns) {
 
 // Centred at window (357, 357); a press aims but does not push.
 TEST_F(Slider, JoystickGivesAngleAndClampedLengthAndSpringsBackKeepingAngle) {
-    auto* stick = attach(new GUI::Value_Joystick_Slider(50), DispPoint(300, 300));
+    auto* stick = attach(new GUI::Value_Joystick_Slider(50), P(300, 300));
     for (auto [type, x, y, angle, percent] : {std::tuple{SDL_MOUSEBUTTONDOWN, 357, 327, 90., 0.},
                                               {SDL_MOUSEMOTION, 437, 357, 0., 1.},
                                               {SDL_MOUSEMOTION, 337, 357, 180., 0.4},
