@@ -76,8 +76,10 @@ public:
     std::string next() {
         const std::string to = coordinate() + " " + coordinate(),
                           made_name = std::to_string(made++);
+        // Now and then a long tick, so that cruises and cargo runs are well under
+        // way at a save: voyages here take hundreds of ticks.
         const std::string weighted[] = {
-            "tick " + std::to_string(1 + pick(8)),
+            "tick " + std::to_string(pick(4) ? 1 + pick(8) : 50 + pick(400)),
             "tick",
             "create S" + made_name + " " + ship_kinds_c[pick(4)] + " " + to,
             "create T" + made_name + " " + ship_kinds_c[pick(4)] + " " + to,
